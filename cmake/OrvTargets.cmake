@@ -1,0 +1,78 @@
+# Helpers that keep each area's CMakeLists.txt to a line or two.
+
+set(ORV_WARNINGS -Wall -Wextra)
+set(ORV_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+
+# Adds every immediate subdirectory of DIR that has a CMakeLists.txt, in sorted order.
+# The names of the added directories are returned in OUT when given.
+function(orv_add_subdirs DIR)
+    set(added)
+    file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/${DIR}
+         ${CMAKE_CURRENT_SOURCE_DIR}/${DIR}/*)
+    list(SORT children)
+    foreach(child IN LISTS children)
+        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${DIR}/${child}/CMakeLists.txt)
+            add_subdirectory(${DIR}/${child})
+            list(APPEND added ${child})
+        endif()
+    endforeach()
+    if(ARGC GREATER 1)
+        set(${ARGV1} ${added} PARENT_SCOPE)
+    endif()
+endfunction()
+
+function(orv_target_defaults TARGET NOSAN)
+    target_compile_options(${TARGET} PRIVATE ${ORV_WARNINGS})
+    if(ORV_SANITIZE AND NOT NOSAN)
+        target_compile_options(${TARGET} PRIVATE ${ORV_SANITIZER_FLAGS})
+        target_link_options(${TARGET} PUBLIC -fsanitize=address,undefined)
+    endif()
+endfunction()
+
+# orv_library(NAME [NOSAN] [DIRS d...] [DEPS t...])
+# A static library from every .cpp below the listed directories (default: the current one).
+# Includes are rooted at the project: #include "engine/signals/Signal.hpp".
+function(orv_library NAME)
+    cmake_parse_arguments(A "NOSAN" "" "DIRS;DEPS" ${ARGN})
+    if(NOT A_DIRS)
+        set(A_DIRS .)
+    endif()
+    set(srcs)
+    foreach(d IN LISTS A_DIRS)
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
+        list(APPEND srcs ${found})
+    endforeach()
+    list(SORT srcs)
+    add_library(${NAME} STATIC ${srcs})
+    target_include_directories(${NAME} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/lib)
+    target_link_libraries(${NAME} PUBLIC ${A_DEPS})
+    orv_target_defaults(${NAME} "${A_NOSAN}")
+endfunction()
+
+# orv_test(NAME [DISPLAY] [NOSAN] [SOURCES s...] LIBS t...)
+# A GoogleTest binary from every .cpp in the current directory (or SOURCES).
+# DISPLAY tests need a window: they run under Xvfb with a null audio device.
+function(orv_test NAME)
+    cmake_parse_arguments(T "DISPLAY;NOSAN" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_SOURCES)
+        file(GLOB T_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+        list(SORT T_SOURCES)
+    endif()
+    add_executable(${NAME} ${T_SOURCES})
+    target_link_libraries(${NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_include_directories(${NAME} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${NAME} PRIVATE ORV_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                               ORV_RUN_DIR="${ORV_RUN_DIR}")
+    orv_target_defaults(${NAME} "${T_NOSAN}")
+    if(T_DISPLAY)
+        add_test(NAME ${NAME}
+                 COMMAND ${XVFB_RUN} -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${NAME}>)
+        # Mesa and X11 keep process-lifetime allocations that are not ours to chase.
+        set_tests_properties(${NAME} PROPERTIES
+            ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0"
+            RESOURCE_LOCK xvfb TIMEOUT 300)
+    else()
+        gtest_discover_tests(${NAME} DISCOVERY_MODE PRE_TEST
+                             PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT 120)
+    endif()
+endfunction()
