@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/resources/ResourceLoader.hpp"
+
+namespace orv {
+
+// Reads a whole file from disk.
+class DefaultResourceLoader : public ResourceLoader {
+public:
+    std::string load(const std::string& path) override;
+};
+
+} // namespace orv
