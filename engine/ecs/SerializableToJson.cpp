@@ -1,0 +1,7 @@
+#include "engine/ecs/SerializableToJson.hpp"
+
+namespace orv {
+
+SerializableToJson::~SerializableToJson() = default;
+
+} // namespace orv
