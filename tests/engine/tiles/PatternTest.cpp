@@ -1,0 +1,91 @@
+#include "engine/tiles/Pattern.hpp"
+
+#include "engine/tiles/TileTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using orv::matchPattern;
+using orv::Neighbourhood;
+using orv::Pattern;
+using tiletest::anyExcept;
+
+namespace {
+
+struct PatternTest : ::testing::Test {
+    orv::Tile sand = tiletest::plainTile("SAND", 0, {0, 0, 16, 16});
+    orv::Tile water = tiletest::plainTile("WATER", 1, {16, 0, 16, 16});
+    // Loaded twice: the same id, a different definition.
+    orv::Tile waterAgain = tiletest::plainTile("WATER", 1, {16, 0, 16, 16});
+
+    Neighbourhood around(const orv::Tile& centre, const orv::Tile& filler) {
+        Neighbourhood cells;
+        cells.fill(&filler);
+        cells[orv::neighbourhoodCentre] = &centre;
+        return cells;
+    }
+};
+
+} // namespace
+
+TEST_F(PatternTest, QuestionMarksMatchAnything) {
+    Pattern pattern;
+    pattern.fill("?");
+    EXPECT_TRUE(matchPattern(pattern, around(sand, water)));
+    EXPECT_TRUE(matchPattern(pattern, around(sand, sand)));
+}
+
+TEST_F(PatternTest, XMatchesOnlyTheVeryCentreDefinition) {
+    const Pattern above = anyExcept(1, "X");
+    Neighbourhood cells = around(water, sand);
+    EXPECT_FALSE(matchPattern(above, cells));
+    cells[1] = &water;
+    EXPECT_TRUE(matchPattern(above, cells));
+    cells[1] = &waterAgain;
+    EXPECT_FALSE(matchPattern(above, cells));
+}
+
+TEST_F(PatternTest, OMatchesEveryOtherDefinitionEvenWithTheSameId) {
+    const Pattern above = anyExcept(1, "O");
+    Neighbourhood cells = around(water, sand);
+    EXPECT_TRUE(matchPattern(above, cells));
+    cells[1] = &waterAgain;
+    EXPECT_TRUE(matchPattern(above, cells));
+    cells[1] = &water;
+    EXPECT_FALSE(matchPattern(above, cells));
+}
+
+TEST_F(PatternTest, OtherTokensAreTileIdsComparedExactly) {
+    Neighbourhood cells = around(sand, sand);
+    cells[8] = &waterAgain;
+    EXPECT_TRUE(matchPattern(anyExcept(8, "WATER"), cells));
+    EXPECT_FALSE(matchPattern(anyExcept(8, "water"), cells));
+    EXPECT_FALSE(matchPattern(anyExcept(8, "WATER "), cells));
+    EXPECT_FALSE(matchPattern(anyExcept(7, "WATER"), cells));
+}
+
+TEST_F(PatternTest, EveryTokenMustMatchButTheCentreIsIgnored) {
+    Neighbourhood cells = around(sand, water);
+    Pattern pattern;
+    pattern.fill("WATER");
+    pattern[orv::neighbourhoodCentre] = "NOT_A_TILE";
+    EXPECT_TRUE(matchPattern(pattern, cells));
+    cells[6] = &sand;
+    EXPECT_FALSE(matchPattern(pattern, cells));
+    pattern[6] = "X";
+    EXPECT_TRUE(matchPattern(pattern, cells));
+}
+
+TEST_F(PatternTest, NeighbourhoodPutsTheCentreInTheMiddle) {
+    orv::Tile t[8] = {tiletest::plainTile("0", 0, {}), tiletest::plainTile("1", 0, {}),
+                      tiletest::plainTile("2", 0, {}), tiletest::plainTile("3", 0, {}),
+                      tiletest::plainTile("5", 0, {}), tiletest::plainTile("6", 0, {}),
+                      tiletest::plainTile("7", 0, {}), tiletest::plainTile("8", 0, {})};
+    const orv::Neighbours neighbours{&t[0], &t[1], &t[2], &t[3], &t[4], &t[5], &t[6], &t[7]};
+    const Neighbourhood cells = orv::makeNeighbourhood(&sand, neighbours);
+    EXPECT_EQ(cells[3], &t[3]);
+    EXPECT_EQ(cells[4], &sand);
+    EXPECT_EQ(cells[5], &t[4]);
+    EXPECT_EQ(cells[8], &t[7]);
+    const Pattern ids{"0", "1", "2", "3", "?", "5", "6", "7", "8"};
+    EXPECT_TRUE(matchPattern(ids, cells));
+}
