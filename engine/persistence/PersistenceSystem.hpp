@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/ecs/System_base.hpp"
+#include "engine/signals/ScopedConnections.hpp"
+
+#include <vector>
+
+namespace orv {
+
+class Entity;
+class World;
+
+// Follows the entities of its world that carry a persistence component, in arrival order; the
+// world writer asks it which entities to save.
+class PersistenceSystem : public System_base<World> {
+public:
+    PersistenceSystem();
+
+    void onPreInit(World* world) override;
+    void onInit() override {}
+    void onUpdate() override {}
+
+    // The tracked entities whose persistence flag is set, in tracked order.
+    std::vector<const Entity*> getPersistentEntities() const;
+    const std::vector<const Entity*>& getTrackedEntities() const { return tracked; }
+
+private:
+    void onEntitiesAdded(const std::vector<const Entity*>& batch);
+    void onEntitiesRemoved(const std::vector<const Entity*>& batch);
+
+    std::vector<const Entity*> tracked;
+    smartsignals::ScopedConnections connections;
+};
+
+} // namespace orv

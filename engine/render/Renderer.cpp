@@ -1,0 +1,7 @@
+#include "engine/render/Renderer.hpp"
+
+namespace orv {
+
+Renderer::~Renderer() = default;
+
+} // namespace orv

@@ -1,0 +1,75 @@
+#include "engine/transform/TransformationComponent.hpp"
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace orv {
+
+namespace {
+
+[[noreturn]] void throwNonFinite(const char* key) {
+    throw std::runtime_error(std::string("transform: \"") + key + "\" holds a non-finite number");
+}
+
+void checkFinite(float value, const char* key) {
+    if (!std::isfinite(value))
+        throwNonFinite(key);
+}
+
+// Read wide and checked before narrowing: a number beyond float's range is no position either.
+float readFloat(const nlohmann::json& value, const char* key) {
+    const double wide = value.get<double>();
+    if (!std::isfinite(wide) || std::fabs(wide) > double(std::numeric_limits<float>::max()))
+        throwNonFinite(key);
+    return static_cast<float>(wide);
+}
+
+} // namespace
+
+std::unique_ptr<TransformationComponent> TransformationComponent::fromJson(const nlohmann::json& data) {
+    auto component = std::make_unique<TransformationComponent>();
+    if (data.contains("position")) {
+        const nlohmann::json& p = data.at("position");
+        component->position = {readFloat(p.at(0), "position"), readFloat(p.at(1), "position"),
+                               readFloat(p.at(2), "position")};
+    }
+    if (data.contains("rotation"))
+        component->rotation = readFloat(data.at("rotation"), "rotation");
+    if (data.contains("scale")) {
+        const nlohmann::json& s = data.at("scale");
+        component->scale = {readFloat(s.at(0), "scale"), readFloat(s.at(1), "scale")};
+    }
+    return component;
+}
+
+nlohmann::json TransformationComponent::toJsonData() const {
+    for (float v : {position.x, position.y, position.z})
+        checkFinite(v, "position");
+    checkFinite(rotation, "rotation");
+    for (float v : {scale.x, scale.y})
+        checkFinite(v, "scale");
+    return {{"position", {double(position.x), double(position.y), double(position.z)}},
+            {"rotation", double(rotation)},
+            {"scale", {double(scale.x), double(scale.y)}}};
+}
+
+void TransformationComponent::setPositionXY(const sf::Vector2f& xy) {
+    position.x = xy.x;
+    position.y = xy.y;
+    positionChanged.emit(position);
+}
+
+void TransformationComponent::setPosition(const sf::Vector3f& value) {
+    position = value;
+    positionChanged.emit(position);
+}
+
+void TransformationComponent::setScale(sf::Vector2f value) {
+    scale = value;
+    scaleChanged.emit(scale);
+}
+
+} // namespace orv
