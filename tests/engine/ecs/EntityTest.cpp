@@ -14,6 +14,17 @@ using ecs_test::Log;
 
 namespace {
 
+// Types with internal linkage, which std::type_index alone orders by address.
+struct Zulu : ecs_test::Probe {
+    using Probe::Probe;
+};
+struct Alfa : ecs_test::Probe {
+    using Probe::Probe;
+};
+struct Mike : ecs_test::Probe {
+    using Probe::Probe;
+};
+
 template <class F>
 std::string messageOf(F&& action) {
     try {
@@ -40,6 +51,16 @@ TEST(Entity, InitRunsEveryPreInitBeforeAnyInitInTypeOrder) {
     EXPECT_EQ(a->entity, &entity);
     EXPECT_EQ(c->entity, &entity);
     EXPECT_EQ(messageOf([&] { entity.init(); }), "Entity is already initialized");
+}
+
+TEST(Entity, InitialisationOrderFollowsTypeNamesInEveryBuild) {
+    Log log;
+    orv::Entity entity;
+    entity.addComponent<Mike>(log, "mike");
+    entity.addComponent<Zulu>(log, "zulu");
+    entity.addComponent<Alfa>(log, "alfa");
+    entity.init();
+    EXPECT_EQ(log, (Log{"alfa.pre", "mike.pre", "zulu.pre", "alfa.init", "mike.init", "zulu.init"}));
 }
 
 TEST(Entity, InitWithoutComponentsOnlySetsTheFlag) {
