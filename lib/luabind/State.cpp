@@ -1,0 +1,127 @@
+#include "luabind/State.hpp"
+
+#include "luabind/Protected.hpp"
+
+namespace lua {
+
+namespace {
+
+[[noreturn]] int panic(lua_State* L) {
+    const char* message = lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : nullptr;
+    throw error(message ? message : "unprotected Lua error");
+}
+
+// Raises a Lua error past an object with a destructor. The C++ build of Lua unwinds the stack
+// and runs it; the longjmp build jumps over it.
+int raisePastDestructor(lua_State* L) {
+    struct Mark {
+        bool* ran;
+        ~Mark() { *ran = true; }
+    } mark{static_cast<bool*>(lua_touserdata(L, 1))};
+    lua_pushliteral(L, "probe");
+    return lua_error(L);
+}
+
+bool errorsRunDestructors(lua_State* L) {
+    bool ran = false;
+    lua_pushcfunction(L, &raisePastDestructor);
+    lua_pushlightuserdata(L, &ran);
+    lua_pcall(L, 1, 0, 0);
+    lua_pop(L, 1);
+    return ran;
+}
+
+struct LibraryEntry {
+    const char* name;
+    lua_CFunction open;
+};
+
+LibraryEntry entryOf(Library library) {
+    switch (library) {
+    case Library::base:
+        return {LUA_GNAME, luaopen_base};
+    case Library::string:
+        return {LUA_STRLIBNAME, luaopen_string};
+    case Library::table:
+        return {LUA_TABLIBNAME, luaopen_table};
+    case Library::math:
+        return {LUA_MATHLIBNAME, luaopen_math};
+    case Library::utf8:
+        return {LUA_UTF8LIBNAME, luaopen_utf8};
+    case Library::coroutine:
+        return {LUA_COLIBNAME, luaopen_coroutine};
+    case Library::os:
+        return {LUA_OSLIBNAME, luaopen_os};
+    case Library::io:
+        return {LUA_IOLIBNAME, luaopen_io};
+    case Library::package:
+        return {LUA_LOADLIBNAME, luaopen_package};
+    case Library::debug:
+        return {LUA_DBLIBNAME, luaopen_debug};
+    }
+    throw error("unknown Lua library");
+}
+
+// (name, opener): opens the library and sets its global.
+int requireLibrary(lua_State* L) {
+    luaL_requiref(L, lua_tostring(L, 1), lua_tocfunction(L, 2), 1);
+    return 0;
+}
+
+} // namespace
+
+State::State() : anchor(std::make_shared<detail::StateAnchor>()) {
+    L = luaL_newstate();
+    if (!L)
+        throw error("cannot create a Lua state");
+    anchor->main = L;
+    *static_cast<detail::StateAnchor**>(lua_getextraspace(L)) = anchor.get();
+    lua_atpanic(L, &panic);
+    if (!errorsRunDestructors(L)) {
+        anchor->open = false;
+        lua_close(L);
+        throw error("this Lua library raises errors with longjmp; link its C++ build (lua5.4-c++)");
+    }
+}
+
+State::~State() {
+    // Closed first, so references released by finalisers during lua_close leave the state alone.
+    anchor->open = false;
+    lua_close(L);
+}
+
+void State::open(std::initializer_list<Library> libraries) {
+    detail::StackGuard guard(L);
+    for (Library library : libraries) {
+        const LibraryEntry entry = entryOf(library);
+        lua_pushstring(L, entry.name);
+        lua_pushcfunction(L, entry.open);
+        detail::runProtected(L, &requireLibrary, 2, 0);
+    }
+}
+
+Table State::globals() const {
+    detail::StackGuard guard(L);
+    lua_pushglobaltable(L);
+    return Table(Reference(L, -1));
+}
+
+Table State::createTable() const {
+    detail::StackGuard guard(L);
+    lua_newtable(L);
+    return Table(Reference(L, -1));
+}
+
+LoadResult State::load(const std::string& code) const {
+    detail::StackGuard guard(L);
+    const int status = luaL_loadbufferx(L, code.data(), code.size(), code.c_str(), "t");
+    if (status != LUA_OK)
+        return LoadResult::failure(detail::popErrorText(L, status));
+    return LoadResult(Function(Reference(L, -1)));
+}
+
+void State::collectGarbage() {
+    lua_gc(L, LUA_GCCOLLECT);
+}
+
+} // namespace lua

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "luabind/Environment.hpp"
+#include "luabind/LoadResult.hpp"
+#include "luabind/StateAnchor.hpp"
+#include "luabind/Table.hpp"
+#include "luabind/Types.hpp"
+#include "luabind/Usertype.hpp"
+
+#include <lua.hpp>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <utility>
+
+namespace lua {
+
+enum class Library { base, string, table, math, utf8, coroutine, os, io, package, debug };
+
+// Owns one Lua interpreter; nothing is opened until asked for. Every operation of the layer that
+// can fail inside Lua runs protected; a Lua panic (an error outside any protected call) still
+// becomes a lua::error rather than an abort.
+//
+// Binding a class (values are never constructed from Lua; they come from C++):
+//
+//     struct Clock { int hour() const; void setHour(int); float drift; void tick(); void tick(int); };
+//
+//     lua::Table clockType = state.newUsertype<Clock>("Clock", lua::noConstructor,
+//         "hour", lua::property(&Clock::hour, &Clock::setHour),       // read/write property
+//         "drift", &Clock::drift,                                      // field
+//         "tick", lua::overload(static_cast<void (Clock::*)()>(&Clock::tick),
+//                               static_cast<void (Clock::*)(int)>(&Clock::tick)),
+//         "describe", [](const Clock& c) { return std::to_string(c.hour()); });
+//     state.globals().set("Clock", clockType);     // optional: the table of methods
+//
+// Then `Clock c` pushed anywhere (a Table::set, a function result) is an owned copy, `Clock*` or
+// `Clock&` a borrowed pointer (null is nil) that must outlive its use in Lua. Lua calls methods
+// as `c:tick(2)`; a parameter `Clock&`/`const Clock&` refers to the object inside the Lua value,
+// `Clock` takes a copy. Values of one usertype compare equal when they are the same C++ object,
+// and print as "Clock: <address>". Converter.hpp lists the other conversions.
+class State {
+public:
+    State();
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    ~State();
+
+    void open(std::initializer_list<Library> libraries);
+
+    lua_State* handle() const { return L; }
+    Table globals() const;
+    Table createTable() const;
+    // Compiles text (never binary chunks) without running it. The chunk's messages name it after
+    // its first line, as [string "..."].
+    LoadResult load(const std::string& code) const;
+    void collectGarbage();
+
+    // Registers T under `name` (used in messages and by tostring; empty means the C++ name) with
+    // the members given as name/member pairs, and returns the table of its methods. A member is a
+    // function (its first parameter receives the object), a member function, a field pointer, a
+    // lua::property / lua::readonly, or a lua::overload. Throws lua::error if T is registered.
+    template <class T, class... Members>
+    Table newUsertype(const std::string& name, NoConstructor, Members&&... members) {
+        static_assert(BoundClass<T>, "usertypes are class types without a converter of their own");
+        static_assert(sizeof...(Members) % 2 == 0, "members are given as name, member pairs");
+        detail::UsertypeBuilder builder(L, detail::metatableKey<T>(),
+                                        name.empty() ? demangle(typeid(T).name()) : name);
+        detail::addMembers<T>(builder, std::forward<Members>(members)...);
+        return builder.finish();
+    }
+
+private:
+    std::shared_ptr<detail::StateAnchor> anchor;
+    lua_State* L = nullptr;
+};
+
+} // namespace lua

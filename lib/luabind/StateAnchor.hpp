@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+
+struct lua_State;
+
+namespace lua::detail {
+
+// Shared by a State and every reference into it, so a reference that outlives its state knows
+// not to touch the closed interpreter. The state's extra space points at it, which lets values
+// taken off any stack of the state find it.
+struct StateAnchor : std::enable_shared_from_this<StateAnchor> {
+    lua_State* main = nullptr;
+    bool open = true;
+
+    static StateAnchor& of(lua_State* L);
+};
+
+} // namespace lua::detail
