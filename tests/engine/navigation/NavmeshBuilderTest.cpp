@@ -32,12 +32,6 @@ Corners corners(const ClipperLib::Path& path) {
     return result;
 }
 
-TEST(RegionType, PropertiesWithFallback) {
-    EXPECT_EQ(sand->name, "sand");
-    EXPECT_FLOAT_EQ(sand->property("cost", 1.f), 2.f);
-    EXPECT_FLOAT_EQ(ground->property("cost", 1.f), 1.f);
-}
-
 TEST(NavmeshBuilder, RegionsMergeIntoBordersInScaledUnits) {
     NavmeshBuilder builder(0.25f, 10.f, border.get());
     EXPECT_EQ(builder.addPolygon(ground.get(), square(0, 0, 1)), 0u);
