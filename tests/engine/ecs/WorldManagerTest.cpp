@@ -44,9 +44,10 @@ struct ThreeWorlds {
     explicit ThreeWorlds(Log& log) : manager(7) {
         manager.registerSystem<ecs_test::GlobalUpdate>(log, "global");
         manager.initSystems();
-        const std::vector<std::pair<const char*, bool>> specs{{"one", true}, {"two", false}, {"three", true}};
+        const std::vector<std::pair<const char*, bool>> layout{
+            {"one", true}, {"two", false}, {"three", true}};
         std::uint32_t id = 1;
-        for (const auto& [name, active] : specs) {
+        for (const auto& [name, active] : layout) {
             auto world = std::make_unique<orv::World>();
             world->registerSystem<ecs_test::WorldWatcher>(log, name);
             world->initSystems();
