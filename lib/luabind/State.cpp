@@ -88,6 +88,7 @@ State::~State() {
     // Closed first, so references released by finalisers during lua_close leave the state alone.
     anchor->open = false;
     lua_close(L);
+    anchor->main = nullptr;
 }
 
 void State::open(std::initializer_list<Library> libraries) {

@@ -61,6 +61,23 @@ TEST(LuabindReference, ReferenceOutlivingItsStateIsInert) {
     survivor.reset(); // releasing must not touch the closed state (ASan would see it)
 }
 
+TEST(LuabindReference, ObjectsHoldingReferencesAreDestroyedWhenTheStateCloses) {
+    struct Holder {
+        lua::Table table;
+        int* destroyed;
+        ~Holder() { ++*destroyed; }
+    };
+    int destroyed = 0;
+    {
+        lua::State state;
+        state.newUsertype<Holder>("Holder", lua::noConstructor);
+        const lua::Table table = state.createTable();
+        table.set("self", Holder{table, &destroyed});
+        destroyed = 0; // the temporary above
+    }
+    EXPECT_EQ(destroyed, 1);
+}
+
 TEST(LuabindReference, KindsAreCheckedWhenTaken) {
     lua::State state;
     state.open({lua::Library::base});

@@ -104,6 +104,15 @@ TEST_F(LuabindUsertype, OverloadsAreTriedInOrderAndAMismatchIsReported) {
     EXPECT_EQ(gauge.level, 0);
 }
 
+TEST_F(LuabindUsertype, TheFirstFittingOverloadWins) {
+    std::vector<std::string> calls;
+    globals.set("pick",
+                lua::overload([&](int) { calls.push_back("int"); }, [&](float) { calls.push_back("float"); },
+                              [&](int, int) { calls.push_back("pair"); }));
+    EXPECT_EQ(run(state, "pick(3) pick(3.5) pick(2, 2) pick(4.0)"), "success");
+    EXPECT_EQ(calls, (std::vector<std::string>{"int", "float", "pair", "int"}));
+}
+
 TEST_F(LuabindUsertype, WrongArgumentTypesNameTheArgumentAndTheTypes) {
     Gauge gauge;
     globals.set("g", &gauge);
@@ -146,6 +155,17 @@ TEST_F(LuabindUsertype, IdentityEqualityAndTextForm) {
     void* read = nullptr;
     address >> read;
     EXPECT_EQ(read, &first);
+}
+
+TEST_F(LuabindUsertype, ObjectsOfDifferentTypesAtOneAddressAreNotEqual) {
+    struct Panel {
+        Gauge gauge;
+    } panel;
+    state.newUsertype<Panel>("Panel", lua::noConstructor);
+    globals.set("panel", &panel);
+    globals.set("gauge", &panel.gauge);
+    ASSERT_EQ(static_cast<void*>(&panel), static_cast<void*>(&panel.gauge));
+    EXPECT_EQ(run(state, "assert(panel ~= gauge and gauge ~= panel)"), "success");
 }
 
 TEST_F(LuabindUsertype, ConstPointersAndNullGoThrough) {
