@@ -1,6 +1,7 @@
 #pragma once
 
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace lua {
@@ -17,5 +18,14 @@ Overload<std::decay_t<F>...> overload(F&&... functions) {
     static_assert(sizeof...(F) > 0, "an overload needs at least one function");
     return {{std::forward<F>(functions)...}};
 }
+
+namespace detail {
+
+template <class T>
+struct IsOverload : std::false_type {};
+template <class... F>
+struct IsOverload<Overload<F...>> : std::true_type {};
+
+} // namespace detail
 
 } // namespace lua

@@ -37,7 +37,7 @@ std::string functionName(const K& key) {
 template <class K, class V>
 void pushValueFor(lua_State* L, const K& key, V&& value) {
     using Plain = std::remove_cvref_t<V>;
-    if constexpr (FunctionLike<Plain>)
+    if constexpr (FunctionLike<Plain> || IsOverload<Plain>::value)
         pushFunction(L, std::forward<V>(value), functionName(key));
     else
         lua::push(L, std::forward<V>(value));

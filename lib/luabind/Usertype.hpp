@@ -16,11 +16,6 @@ struct IsProperty : std::false_type {};
 template <class G, class S>
 struct IsProperty<Property<G, S>> : std::true_type {};
 
-template <class T>
-struct IsOverload : std::false_type {};
-template <class... F>
-struct IsOverload<Overload<F...>> : std::true_type {};
-
 template <class M>
 struct FieldOf;
 template <class C, class F>

@@ -111,6 +111,9 @@ TEST_F(LuabindUsertype, TheFirstFittingOverloadWins) {
                               [&](int, int) { calls.push_back("pair"); }));
     EXPECT_EQ(run(state, "pick(3) pick(3.5) pick(2, 2) pick(4.0)"), "success");
     EXPECT_EQ(calls, (std::vector<std::string>{"int", "float", "pair", "int"}));
+    EXPECT_EQ(run(state, "pick('x')"),
+              "[string \"pick('x')\"]:1: sol: no matching function call takes this number "
+              "of arguments and the specified types");
 }
 
 TEST_F(LuabindUsertype, WrongArgumentTypesNameTheArgumentAndTheTypes) {
