@@ -1,0 +1,130 @@
+#include "ui/ChatBox.hpp"
+
+#include "ui/ClipScope.hpp"
+#include "ui/Painter.hpp"
+#include "ui/Utf8.hpp"
+
+#include <algorithm>
+
+namespace ui {
+
+ChatBox::ChatBox() {
+    renderer.setBackgroundColor(sf::Color::White);
+    renderer.setBorders(1.f);
+    setSize(200, 126);
+}
+
+ChatBox::Ptr ChatBox::create() {
+    return std::make_shared<ChatBox>();
+}
+
+void ChatBox::addLine(const std::string& text) {
+    lines.push_back({text, fromUtf8(text), std::nullopt});
+    applyLineLimit();
+    updateScrollbar();
+    scrollbar.scrollToEnd();
+}
+
+void ChatBox::addLine(const std::string& text, sf::Color color) {
+    lines.push_back({text, fromUtf8(text), color});
+    applyLineLimit();
+    updateScrollbar();
+    scrollbar.scrollToEnd();
+}
+
+std::string ChatBox::getLine(std::size_t index) const {
+    return index < lines.size() ? lines[index].text : std::string();
+}
+
+bool ChatBox::removeLine(std::size_t index) {
+    if (index >= lines.size())
+        return false;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    updateScrollbar();
+    return true;
+}
+
+void ChatBox::removeAllLines() {
+    lines.clear();
+    updateScrollbar();
+}
+
+void ChatBox::setLineLimit(std::size_t limit) {
+    lineLimit = limit;
+    applyLineLimit();
+    updateScrollbar();
+}
+
+void ChatBox::applyLineLimit() {
+    if (lineLimit > 0 && lines.size() > lineLimit)
+        lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(lineLimit));
+}
+
+float ChatBox::wrapWidth() const {
+    return std::max(getSize().x - 2 * (renderer.getBorders() + padding) - Scrollbar::width, 1.f);
+}
+
+float ChatBox::contentHeight() const {
+    const TextMetrics metrics = getTextMetrics();
+    std::size_t count = 0;
+    for (const Line& line : lines)
+        count += wrapText(line.characters, wrapWidth(), getTextSize(), metrics).size();
+    return static_cast<float>(count) * metrics.getLineSpacing(getTextSize());
+}
+
+void ChatBox::updateScrollbar() {
+    const bool atEnd = scrollbar.isAtEnd();
+    scrollbar.setViewportSize(getSize().y - 2 * (renderer.getBorders() + padding));
+    scrollbar.setContentSize(contentHeight());
+    if (atEnd)
+        scrollbar.scrollToEnd();
+}
+
+bool ChatBox::mouseWheelScrolled(float delta, sf::Vector2f) {
+    if (!scrollbar.isNeeded())
+        return false;
+    scrollbar.scroll(delta, getTextMetrics().getLineSpacing(getTextSize()));
+    return true;
+}
+
+void ChatBox::sizeChanged() {
+    updateScrollbar();
+}
+
+void ChatBox::refreshLayoutDeep() {
+    Widget::refreshLayoutDeep();
+    updateScrollbar();
+}
+
+void ChatBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
+    const sf::FloatRect area({0.f, 0.f}, getSize());
+    const float border = renderer.getBorders();
+    fillRect(target, states, area, renderer.getBackgroundColor());
+    drawBorders(target, states, area, border, renderer.getBorderColor());
+    const sf::FloatRect inner(border, border, std::max(area.width - 2 * border, 0.f),
+                              std::max(area.height - 2 * border, 0.f));
+    const ClipScope clip(target, states, inner);
+    if (clip.isEmpty())
+        return;
+    const TextMetrics metrics = getTextMetrics();
+    const float lineSpacing = metrics.getLineSpacing(getTextSize());
+    float top = border + padding - scrollbar.getOffset();
+    for (const Line& line : lines) {
+        const std::u32string_view all(line.characters);
+        for (const WrappedLine& part : wrapText(all, wrapWidth(), getTextSize(), metrics)) {
+            if (metrics.getFont() && top + lineSpacing >= 0.f && top <= area.height)
+                drawText(target, states, *metrics.getFont(), all.substr(part.start, part.length),
+                         {border + padding, top},
+                         {getTextSize(), line.color.value_or(renderer.getTextColor())});
+            top += lineSpacing;
+        }
+    }
+    if (scrollbar.isNeeded()) {
+        const sf::FloatRect track(inner.left + inner.width - Scrollbar::width, inner.top, Scrollbar::width,
+                                  inner.height);
+        fillRect(target, states, track, sf::Color(220, 220, 220));
+        fillRect(target, states, scrollbar.getThumb(track), sf::Color(160, 160, 160));
+    }
+}
+
+} // namespace ui

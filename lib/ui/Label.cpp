@@ -1,0 +1,89 @@
+#include "ui/Label.hpp"
+
+#include "ui/ClipScope.hpp"
+#include "ui/Painter.hpp"
+#include "ui/TextWrap.hpp"
+#include "ui/Utf8.hpp"
+
+#include <algorithm>
+
+namespace ui {
+
+Label::Label() {
+    updateLayout();
+}
+
+Label::Ptr Label::create(const std::string& text) {
+    auto label = std::make_shared<Label>();
+    label->setText(text);
+    return label;
+}
+
+void Label::setText(const std::string& newText) {
+    if (newText == text)
+        return;
+    text = newText;
+    characters = fromUtf8(text);
+    updateLayout();
+    requisitionChanged();
+}
+
+void Label::setAutoSize(bool autoSize) {
+    if (autoSize)
+        useAutoSize();
+    else
+        setSize(getSize());
+}
+
+std::optional<sf::Vector2f> Label::getNaturalSize() const {
+    const TextMetrics metrics = getTextMetrics();
+    const std::vector<WrappedLine> lines = wrapText(characters, 0.f, getTextSize(), metrics);
+    float width = 0.f;
+    for (const WrappedLine& line : lines)
+        width = std::max(width,
+                         metrics.getLineWidth(std::u32string_view(characters).substr(line.start, line.length),
+                                              getTextSize()));
+    const float height =
+        characters.empty() ? 0.f : static_cast<float>(lines.size()) * metrics.getLineSpacing(getTextSize());
+    return sf::Vector2f(width, height);
+}
+
+void Label::draw(sf::RenderTarget& target, sf::RenderStates states) const {
+    const sf::FloatRect area({0.f, 0.f}, getSize());
+    fillRect(target, states, area, renderer.getBackgroundColor());
+    drawBorders(target, states, area, renderer.getBorders(), renderer.getBorderColor());
+    const TextMetrics metrics = getTextMetrics();
+    if (!metrics.getFont() || characters.empty())
+        return;
+    std::optional<ClipScope> clip;
+    if (hasExplicitSize()) {
+        clip.emplace(target, states, area);
+        if (clip->isEmpty())
+            return;
+    }
+    const std::u32string_view all(characters);
+    const float wrapWidth = hasExplicitSize() ? getSize().x : 0.f;
+    const std::vector<WrappedLine> lines = wrapText(all, wrapWidth, getTextSize(), metrics);
+    const float lineSpacing = metrics.getLineSpacing(getTextSize());
+    const float textHeight = lineSpacing * static_cast<float>(lines.size());
+    float y = 0.f;
+    if (verticalAlignment == VerticalAlignment::Center)
+        y = (getSize().y - textHeight) / 2.f;
+    else if (verticalAlignment == VerticalAlignment::Bottom)
+        y = getSize().y - textHeight;
+    const TextStyle style{getTextSize(),
+                          isEnabled() ? renderer.getTextColor() : renderer.getTextColorDisabled(),
+                          renderer.getTextOutlineColor(), renderer.getTextOutlineThickness()};
+    for (const WrappedLine& line : lines) {
+        const std::u32string_view content = all.substr(line.start, line.length);
+        float x = 0.f;
+        if (horizontalAlignment != HorizontalAlignment::Left) {
+            const float free = getSize().x - metrics.getLineWidth(content, getTextSize());
+            x = horizontalAlignment == HorizontalAlignment::Center ? free / 2.f : free;
+        }
+        drawText(target, states, *metrics.getFont(), content, {x, y}, style);
+        y += lineSpacing;
+    }
+}
+
+} // namespace ui

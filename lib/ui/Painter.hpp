@@ -1,0 +1,29 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+
+#include <string_view>
+
+namespace ui {
+
+struct TextStyle {
+    unsigned size = 13;
+    sf::Color color = sf::Color::Black;
+    sf::Color outlineColor = sf::Color::Transparent;
+    float outlineThickness = 0.f;
+};
+
+// The few shapes every widget is drawn from. Fully transparent colours draw nothing.
+void fillRect(sf::RenderTarget& target, const sf::RenderStates& states, sf::FloatRect rect, sf::Color color);
+void drawBorders(sf::RenderTarget& target, const sf::RenderStates& states, sf::FloatRect rect,
+                 float thickness, sf::Color color);
+// One line of text with its line box's top-left corner at position, snapped to whole pixels so
+// glyphs stay sharp.
+void drawText(sf::RenderTarget& target, const sf::RenderStates& states, const sf::Font& font,
+              std::u32string_view text, sf::Vector2f position, const TextStyle& style);
+
+} // namespace ui
