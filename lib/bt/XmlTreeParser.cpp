@@ -118,8 +118,8 @@ private:
         if (!manifest)
             throw RuntimeError("unknown node type \"", id, "\" at line ", line);
         if (declaredType && *declaredType != manifest->type)
-            throw RuntimeError("node type \"", id, "\" at line ", line, " is a ", manifest->type, ", not a ",
-                               *declaredType);
+            throw RuntimeError("node type \"", id, "\" at line ", line, " is registered as ", manifest->type,
+                               ", not as ", *declaredType);
 
         std::string instanceName = id;
         NodeConfiguration config{blackboard, {}, {}};

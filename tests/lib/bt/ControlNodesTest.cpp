@@ -165,6 +165,17 @@ TEST_F(ControlNodes, HaltTreeReachesTheRunningLeafOnce) {
     EXPECT_EQ(node<StubCondition>(tree, "no").ticks, 2);
 }
 
+TEST_F(ControlNodes, DestroyingATreeHaltsItsRunningNodes) {
+    int halts = 0;
+    {
+        bt::Tree tree = build(R"(<Sequence><Stub name="a"/></Sequence>)");
+        node<StubAction>(tree, "a").haltLog = &halts;
+        node<StubAction>(tree, "a").answer = NodeStatus::RUNNING;
+        tree.tickRoot();
+    }
+    EXPECT_EQ(halts, 1);
+}
+
 TEST_F(ControlNodes, ChildrenAnsweringIdleAreRejected) {
     bt::Tree tree = build(R"(<Sequence><Stub name="a"/></Sequence>)");
     node<StubAction>(tree, "a").answer = NodeStatus::IDLE;

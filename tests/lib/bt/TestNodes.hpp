@@ -13,11 +13,16 @@ namespace bttest {
 class StubAction : public bt::ActionNodeBase {
 public:
     StubAction(const std::string& name, const bt::NodeConfiguration& config) : ActionNodeBase(name, config) {}
-    void halt() override { ++halts; }
+    void halt() override {
+        ++halts;
+        if (haltLog)
+            ++*haltLog;
+    }
 
     bt::NodeStatus answer = bt::NodeStatus::SUCCESS;
     int ticks = 0;
     int halts = 0;
+    int* haltLog = nullptr; // also counts halts, for nodes that do not outlive the test
 
 protected:
     bt::NodeStatus tick() override {

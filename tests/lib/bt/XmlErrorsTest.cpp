@@ -33,7 +33,7 @@ const BadText badTexts[] = {
      "<Action> at line 1 needs an ID attribute"},
     {"ExplicitKindMismatch",
      "<root><BehaviorTree><Action ID=\"Sequence\"><Stub/></Action></BehaviorTree></root>",
-     "node type \"Sequence\" at line 1 is a Control, not a Action"},
+     "node type \"Sequence\" at line 1 is registered as Control, not as Action"},
     {"UnknownPort", "<root>\n<BehaviorTree>\n<Stub speed=\"3\"/></BehaviorTree></root>",
      "node \"Stub\" at line 3 has no port \"speed\""},
     {"LiteralOutput", "<root><BehaviorTree><Out value=\"3\"/></BehaviorTree></root>",
