@@ -25,6 +25,13 @@ ChildWindow::Ptr ChildWindow::create(const std::string& title, unsigned titleBut
 void ChildWindow::setTitle(const std::string& newTitle) {
     title = newTitle;
     titleCharacters = fromUtf8(title);
+    // Windows that size themselves make room for the title.
+    updateLayout();
+    requisitionChanged();
+}
+
+float ChildWindow::getTitleWidth() const {
+    return getTextMetrics().getLineWidth(titleCharacters, getTextSize()) + 2 * titlePadding;
 }
 
 void ChildWindow::setPositionLocked(bool locked) {
@@ -113,7 +120,8 @@ void ChildWindow::draw(sf::RenderTarget& target, sf::RenderStates states) const 
                              {bar.left, bar.top, std::max(right - bar.left, 0.f), bar.height});
         if (!clip.isEmpty())
             drawText(target, states, *metrics.getFont(), titleCharacters,
-                     {bar.left + 6.f, bar.top + (bar.height - metrics.getLineSpacing(getTextSize())) / 2.f},
+                     {bar.left + titlePadding,
+                      bar.top + (bar.height - metrics.getLineSpacing(getTextSize())) / 2.f},
                      {getTextSize(), renderer.getTitleColor()});
     }
     if (closeRect.width > 0.f) {

@@ -18,6 +18,7 @@ public:
     static constexpr float defaultHeight = 300.f;
     static constexpr float titleBarHeight = 24.f;
     static constexpr float borderWidth = 1.f;
+    static constexpr float titlePadding = 6.f;
 
     ChildWindow();
     static Ptr create(const std::string& title = {}, unsigned titleButtons = TitleButton::Close);
@@ -35,6 +36,8 @@ public:
     sf::Vector2f getChildOffset() const override;
     // The close button in local coordinates; empty without one.
     sf::FloatRect getCloseButtonRect() const;
+    // The width the title text needs in the title bar.
+    float getTitleWidth() const;
 
     smartsignals::Signal<void()> onClose;
 

@@ -5,11 +5,19 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
 
 Container::~Container() {
-    // Children still held elsewhere must not point at a dead parent.
+    // Children still held elsewhere must not point at a dead parent, nor keep a focus that no
+    // longer leads anywhere (and there is nobody left to tell).
+    Widget* focused = focusedChild;
+    while (focused) {
+        focused->focused = false;
+        auto* container = dynamic_cast<Container*>(focused);
+        focused = container ? std::exchange(container->focusedChild, nullptr) : nullptr;
+    }
     for (const Widget::Ptr& widget : widgets)
         widget->parent = nullptr;
 }

@@ -22,7 +22,8 @@ std::optional<sf::Vector2f> Window::getNaturalSize() const {
         content.x = std::max(content.x, wanted.x);
         content.y = std::max(content.y, wanted.y);
     }
-    return sf::Vector2f(content.x + 2 * borderWidth, content.y + 2 * borderWidth + titleBarHeight);
+    const float width = std::max(content.x, getTitleWidth());
+    return sf::Vector2f(width + 2 * borderWidth, content.y + 2 * borderWidth + titleBarHeight);
 }
 
 void Window::fit() {

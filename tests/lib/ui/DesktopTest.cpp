@@ -125,7 +125,7 @@ TEST_F(UiDesktop, WindowFitsAVerticalBoxOfRequisitions) {
 }
 
 TEST_F(UiDesktop, ListsItsWindowsAndTheirRectangles) {
-    auto first = ui::Window::create("one");
+    auto first = ui::Window::create("a");
     first->add(ui::Label::create("text"));
     first->setPosition(20, 30);
     auto second = ui::Window::create("two");
@@ -138,6 +138,9 @@ TEST_F(UiDesktop, ListsItsWindowsAndTheirRectangles) {
     EXPECT_EQ(rect.top, 30.f);
     EXPECT_EQ(rect.width, 4 * 6.5f + 2 * ui::ChildWindow::borderWidth);
     EXPECT_TRUE(rect.contains(25.f, 35.f));
+    // An empty window is still as wide as its title.
+    EXPECT_EQ(desktop.getWidgets()[1]->getSize().x,
+              3 * 6.5f + 2 * ui::ChildWindow::titlePadding + 2 * ui::ChildWindow::borderWidth);
     EXPECT_FALSE(desktop.getWidgets()[1]->getAllocation().contains(25.f, 35.f));
     EXPECT_TRUE(desktop.remove(first));
     EXPECT_FALSE(desktop.remove(first));

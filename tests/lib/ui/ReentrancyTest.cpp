@@ -226,13 +226,17 @@ TEST_F(UiReentrancy, WidgetsOutliveTheirGuiAndParents) {
         auto panel = ui::Panel::create();
         panel->add(label);
         local.add(panel);
+        label->setFocused(true);
     }
-    // Both the root and the panel are gone; the label no longer points at them.
+    // Both the root and the panel are gone; the label no longer points at them, nor holds a
+    // focus it would carry into the next GUI.
     EXPECT_EQ(label->getParent(), nullptr);
+    EXPECT_FALSE(label->isFocused());
     EXPECT_EQ(label->getAbsolutePosition(), sf::Vector2f(0.f, 0.f));
     label->setText("still fine");
     gui.add(label);
     EXPECT_EQ(gui.getWidgets().size(), 1u);
+    EXPECT_EQ(gui.getFocusedLeaf(), nullptr);
 }
 
 TEST_F(UiReentrancy, AddingAWidgetToItselfOrItsChildIsRefused) {
