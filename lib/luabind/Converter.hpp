@@ -239,8 +239,11 @@ struct Converter<std::optional<T>> : detail::ConverterBase<Converter<std::option
             lua_pushnil(L);
     }
     static std::optional<std::optional<T>> tryGet(lua_State* L, int index) {
-        if (lua_isnoneornil(L, index))
-            return std::optional<T>();
+        if (lua_isnoneornil(L, index)) {
+            std::optional<std::optional<T>> empty;
+            empty.emplace(); // an engaged outer optional holding an empty one
+            return empty;
+        }
         if (auto value = Converter<T>::tryGet(L, index))
             return std::optional<T>(std::move(*value));
         return std::nullopt;
