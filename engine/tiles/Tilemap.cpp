@@ -64,8 +64,8 @@ void Tilemap::checkGeometry() const {
 void Tilemap::initialiseCells() {
     const std::size_t cellCount = static_cast<std::size_t>(size.x) * static_cast<std::size_t>(size.y);
     looks.assign(cellCount, CellLook{});
-    for (QuadLayer& layer : layers)
-        layer = QuadLayer(cellCount);
+    for (QuadBatch& layer : layers)
+        layer = QuadBatch(cellCount);
     for (int x = 0; x < size.x; ++x) {
         for (int y = 0; y < size.y; ++y)
             updateCell(x, y);
@@ -137,8 +137,8 @@ void Tilemap::setTime(std::uint32_t milliseconds) {
         const std::size_t cell = entry.key % cellCount;
         const auto x = static_cast<float>(cell / height * static_cast<std::size_t>(tileSize));
         const auto y = static_cast<float>(cell % height * static_cast<std::size_t>(tileSize));
-        layers[layer].setQuad(cell, sf::Vector2f(x, y), static_cast<float>(tileSize),
-                              entry.variant->getFrames()[frame].rect);
+        layers[layer].set(cell, sf::Vector2f(x, y), static_cast<float>(tileSize),
+                          entry.variant->getFrames()[frame].rect);
     }
 }
 
@@ -166,7 +166,7 @@ void Tilemap::updateCell(int x, int y) {
         if (look.overlays[slot] != nullptr) {
             writeQuad(1 + slot, cell, x, y, *look.overlays[slot]);
         } else {
-            layers[1 + slot].clearQuad(cell);
+            layers[1 + slot].erase(cell);
             animated.erase((1 + slot) * looks.size() + cell);
         }
     }
@@ -175,8 +175,8 @@ void Tilemap::updateCell(int x, int y) {
 void Tilemap::writeQuad(std::size_t layer, std::size_t cell, int x, int y, const Variant& variant) {
     const std::size_t frame = variant.currentFrameIndex(clock);
     const auto edge = static_cast<float>(tileSize);
-    layers[layer].setQuad(cell, sf::Vector2f(static_cast<float>(x) * edge, static_cast<float>(y) * edge),
-                          edge, variant.getFrames()[frame].rect);
+    layers[layer].set(cell, sf::Vector2f(static_cast<float>(x) * edge, static_cast<float>(y) * edge), edge,
+                      variant.getFrames()[frame].rect);
     const std::size_t key = layer * looks.size() + cell;
     if (variant.isAnimated())
         animated.set(key, variant, frame);
@@ -186,7 +186,7 @@ void Tilemap::writeQuad(std::size_t layer, std::size_t cell, int x, int y, const
 
 void Tilemap::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     states.texture = tileset->getTexture();
-    for (const QuadLayer& layer : layers)
+    for (const QuadBatch& layer : layers)
         target.draw(layer, states);
 }
 

@@ -2,7 +2,7 @@
 
 #include "engine/tiles/AnimatedQuads.hpp"
 #include "engine/tiles/CellLook.hpp"
-#include "engine/tiles/QuadLayer.hpp"
+#include "engine/tiles/QuadBatch.hpp"
 #include "engine/tiles/Tile.hpp"
 
 #include <SFML/Graphics/Drawable.hpp>
@@ -24,7 +24,10 @@ class Tileset;
 // [yT, (y+1)T) with y growing downward.
 //
 // Quads are kept in memory and rewritten only where something changed (an edited cell and its
-// neighbours, or an animated look whose frame moved on); a draw uploads just those ranges.
+// neighbours, or an animated look whose frame moved on); a draw uploads just those ranges. The
+// looks form one batch and each overlay slot another, drawn in that order; squares of different
+// cells never overlap, so within a batch their order does not matter and only squares in use
+// are kept.
 class Tilemap : public sf::Drawable {
 public:
     // Column-major: tiles[x][y].
@@ -61,8 +64,8 @@ public:
     void setTime(std::uint32_t milliseconds);
     std::uint32_t getTime() const { return clock; }
 
-    // The quads as the next draw shows them, four vertices per cell at (x * height + y) * 4.
-    const QuadLayer& getLayer(std::size_t layer) const { return layers.at(layer); }
+    // The squares as the next draw shows them, keyed by x * height + y.
+    const QuadBatch& getLayer(std::size_t layer) const { return layers.at(layer); }
 
 private:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
@@ -79,7 +82,7 @@ private:
     const Tileset* tileset = nullptr;
     std::uint32_t clock = 0;
     std::vector<CellLook> looks;
-    std::array<QuadLayer, layerCount> layers;
+    std::array<QuadBatch, layerCount> layers;
     AnimatedQuads animated;
 };
 

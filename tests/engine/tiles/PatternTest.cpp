@@ -11,7 +11,7 @@ using tiletest::anyExcept;
 
 namespace {
 
-struct PatternTest : ::testing::Test {
+struct TilePattern : ::testing::Test {
     orv::Tile sand = tiletest::plainTile("SAND", 0, {0, 0, 16, 16});
     orv::Tile water = tiletest::plainTile("WATER", 1, {16, 0, 16, 16});
     // Loaded twice: the same id, a different definition.
@@ -27,14 +27,14 @@ struct PatternTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(PatternTest, QuestionMarksMatchAnything) {
+TEST_F(TilePattern, QuestionMarksMatchAnything) {
     Pattern pattern;
     pattern.fill("?");
     EXPECT_TRUE(matchPattern(pattern, around(sand, water)));
     EXPECT_TRUE(matchPattern(pattern, around(sand, sand)));
 }
 
-TEST_F(PatternTest, XMatchesOnlyTheVeryCentreDefinition) {
+TEST_F(TilePattern, XMatchesOnlyTheVeryCentreDefinition) {
     const Pattern above = anyExcept(1, "X");
     Neighbourhood cells = around(water, sand);
     EXPECT_FALSE(matchPattern(above, cells));
@@ -44,7 +44,7 @@ TEST_F(PatternTest, XMatchesOnlyTheVeryCentreDefinition) {
     EXPECT_FALSE(matchPattern(above, cells));
 }
 
-TEST_F(PatternTest, OMatchesEveryOtherDefinitionEvenWithTheSameId) {
+TEST_F(TilePattern, OMatchesEveryOtherDefinitionEvenWithTheSameId) {
     const Pattern above = anyExcept(1, "O");
     Neighbourhood cells = around(water, sand);
     EXPECT_TRUE(matchPattern(above, cells));
@@ -54,7 +54,7 @@ TEST_F(PatternTest, OMatchesEveryOtherDefinitionEvenWithTheSameId) {
     EXPECT_FALSE(matchPattern(above, cells));
 }
 
-TEST_F(PatternTest, OtherTokensAreTileIdsComparedExactly) {
+TEST_F(TilePattern, OtherTokensAreTileIdsComparedExactly) {
     Neighbourhood cells = around(sand, sand);
     cells[8] = &waterAgain;
     EXPECT_TRUE(matchPattern(anyExcept(8, "WATER"), cells));
@@ -63,7 +63,7 @@ TEST_F(PatternTest, OtherTokensAreTileIdsComparedExactly) {
     EXPECT_FALSE(matchPattern(anyExcept(7, "WATER"), cells));
 }
 
-TEST_F(PatternTest, EveryTokenMustMatchButTheCentreIsIgnored) {
+TEST_F(TilePattern, EveryTokenMustMatchButTheCentreIsIgnored) {
     Neighbourhood cells = around(sand, water);
     Pattern pattern;
     pattern.fill("WATER");
@@ -71,11 +71,11 @@ TEST_F(PatternTest, EveryTokenMustMatchButTheCentreIsIgnored) {
     EXPECT_TRUE(matchPattern(pattern, cells));
     cells[6] = &sand;
     EXPECT_FALSE(matchPattern(pattern, cells));
-    pattern[6] = "X";
+    pattern[6] = std::string("X");
     EXPECT_TRUE(matchPattern(pattern, cells));
 }
 
-TEST_F(PatternTest, NeighbourhoodPutsTheCentreInTheMiddle) {
+TEST_F(TilePattern, NeighbourhoodPutsTheCentreInTheMiddle) {
     orv::Tile t[8] = {tiletest::plainTile("0", 0, {}), tiletest::plainTile("1", 0, {}),
                       tiletest::plainTile("2", 0, {}), tiletest::plainTile("3", 0, {}),
                       tiletest::plainTile("5", 0, {}), tiletest::plainTile("6", 0, {}),

@@ -46,7 +46,7 @@ inline orv::Tile edgePainter(const std::string& id, std::int32_t priority, const
 inline const orv::Tile& findTile(const orv::Tileset& tileset, const std::string& id) {
     auto it = tileset.findTile(id);
     if (it == tileset.end())
-        throw std::logic_error("test tile missing: " + id);
+        throw std::logic_error(std::string("test tile missing: ").append(id));
     return *it;
 }
 

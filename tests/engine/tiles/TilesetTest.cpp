@@ -51,7 +51,8 @@ TEST(Tileset, EarlierTilesKeepTheirAddressesWhenMoreAreAdded) {
 
     json many = json::array();
     for (int i = 0; i < 500; ++i)
-        many.push_back({{"tile_id", "T" + std::to_string(i)}, {"default", {i, 0, 16, 16}}});
+        many.push_back(
+            {{"tile_id", std::string("T").append(std::to_string(i))}, {"default", {i, 0, 16, 16}}});
     tileset.addTilesFromJson(many);
     tileset.addTilesFromJson(many);
 

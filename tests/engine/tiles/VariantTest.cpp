@@ -24,7 +24,7 @@ Variant frames(std::initializer_list<int> durations) {
 
 } // namespace
 
-TEST(Variant, StaticLookIsOneFrameOfNoDuration) {
+TEST(TileVariant, StaticLookIsOneFrameOfNoDuration) {
     const Variant look(rect(3));
     ASSERT_EQ(look.getFrames().size(), 1u);
     EXPECT_EQ(look.getTotalMilliseconds(), 0u);
@@ -33,7 +33,7 @@ TEST(Variant, StaticLookIsOneFrameOfNoDuration) {
     EXPECT_EQ(look.currentFrame(123456), rect(3));
 }
 
-TEST(Variant, FrameChoiceAtTheBoundaries) {
+TEST(TileVariant, FrameChoiceAtTheBoundaries) {
     const Variant look = frames({100, 200});
     EXPECT_EQ(look.getTotalMilliseconds(), 300u);
     EXPECT_TRUE(look.isAnimated());
@@ -48,7 +48,7 @@ TEST(Variant, FrameChoiceAtTheBoundaries) {
     EXPECT_EQ(look.currentFrame(101), rect(1));
 }
 
-TEST(Variant, FrameChoiceWithThreeFramesAndALargeClock) {
+TEST(TileVariant, FrameChoiceWithThreeFramesAndALargeClock) {
     const Variant look = frames({10, 20, 30});
     EXPECT_EQ(look.currentFrameIndex(30), 1u);
     EXPECT_EQ(look.currentFrameIndex(31), 2u);
@@ -57,7 +57,7 @@ TEST(Variant, FrameChoiceWithThreeFramesAndALargeClock) {
     EXPECT_EQ(look.currentFrameIndex(std::numeric_limits<std::uint32_t>::max()), 1u);
 }
 
-TEST(Variant, ZeroLengthCycleShowsTheFirstFrame) {
+TEST(TileVariant, ZeroLengthCycleShowsTheFirstFrame) {
     const Variant look = frames({0, 0, 0});
     EXPECT_EQ(look.getTotalMilliseconds(), 0u);
     EXPECT_FALSE(look.isAnimated());
@@ -65,7 +65,7 @@ TEST(Variant, ZeroLengthCycleShowsTheFirstFrame) {
     EXPECT_EQ(look.currentFrameIndex(777), 0u);
 }
 
-TEST(Variant, ZeroLengthFramesAreSkippedInsideACycle) {
+TEST(TileVariant, ZeroLengthFramesAreSkippedInsideACycle) {
     const Variant look = frames({0, 50, 0, 50});
     EXPECT_EQ(look.currentFrameIndex(0), 0u);
     EXPECT_EQ(look.currentFrameIndex(1), 1u);
@@ -73,7 +73,7 @@ TEST(Variant, ZeroLengthFramesAreSkippedInsideACycle) {
     EXPECT_EQ(look.currentFrameIndex(51), 3u);
 }
 
-TEST(Variant, RejectsImpossibleFrameLists) {
+TEST(TileVariant, RejectsImpossibleFrameLists) {
     EXPECT_THROW(Variant(std::vector<AnimationFrame>{}), std::invalid_argument);
     EXPECT_THROW(frames({100, -1}), std::invalid_argument);
     const sf::Time tooLong =
