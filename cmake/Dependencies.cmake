@@ -9,7 +9,9 @@ find_package(Boost 1.74 REQUIRED COMPONENTS context)
 find_package(tinyxml2 REQUIRED)
 find_package(GTest REQUIRED)
 
-pkg_check_modules(LUA REQUIRED IMPORTED_TARGET lua5.4)
+# Lua built as C++: errors unwind as exceptions, so destructors run across Lua frames.
+# Nothing may link the C build beside it (the symbols clash).
+pkg_check_modules(LUA REQUIRED IMPORTED_TARGET lua5.4-c++)
 pkg_check_modules(POLYCLIPPING REQUIRED IMPORTED_TARGET polyclipping)
 pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
 
