@@ -74,18 +74,3 @@ TEST_F(TilePattern, EveryTokenMustMatchButTheCentreIsIgnored) {
     pattern[6] = std::string("X");
     EXPECT_TRUE(matchPattern(pattern, cells));
 }
-
-TEST_F(TilePattern, NeighbourhoodPutsTheCentreInTheMiddle) {
-    orv::Tile t[8] = {tiletest::plainTile("0", 0, {}), tiletest::plainTile("1", 0, {}),
-                      tiletest::plainTile("2", 0, {}), tiletest::plainTile("3", 0, {}),
-                      tiletest::plainTile("5", 0, {}), tiletest::plainTile("6", 0, {}),
-                      tiletest::plainTile("7", 0, {}), tiletest::plainTile("8", 0, {})};
-    const orv::Neighbours neighbours{&t[0], &t[1], &t[2], &t[3], &t[4], &t[5], &t[6], &t[7]};
-    const Neighbourhood cells = orv::makeNeighbourhood(&sand, neighbours);
-    EXPECT_EQ(cells[3], &t[3]);
-    EXPECT_EQ(cells[4], &sand);
-    EXPECT_EQ(cells[5], &t[4]);
-    EXPECT_EQ(cells[8], &t[7]);
-    const Pattern ids{"0", "1", "2", "3", "?", "5", "6", "7", "8"};
-    EXPECT_TRUE(matchPattern(ids, cells));
-}

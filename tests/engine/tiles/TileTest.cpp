@@ -50,20 +50,6 @@ TEST(Tile, FirstMatchingVariantRuleWinsAndNoMatchGivesTheDefault) {
     EXPECT_EQ(&grass.selectVariant(neighbours), &grass.getVariantPool()[1]);
 }
 
-TEST(Tile, SelectionPutsTheAskingTileAtTheCentre) {
-    const Tile sand = tiletest::plainTile("SAND", 0, {});
-    // Looks different only when the left neighbour is the same definition.
-    const Tile road("ROAD", "ROAD", {}, {Variant(sf::IntRect(0, 0, 1, 1)), Variant(sf::IntRect(1, 0, 1, 1))},
-                    {VariantRule{anyExcept(3, "X"), 1}}, 0, {Variant(sf::IntRect(9, 9, 1, 1))},
-                    {VariantRule{anyExcept(3, "O"), 0}});
-    Neighbours neighbours = all(sand);
-    EXPECT_EQ(&road.selectVariant(neighbours), &road.getDefaultVariant());
-    EXPECT_EQ(road.selectTransition(neighbours), &road.getTransitionPool()[0]);
-    neighbours[3] = &road;
-    EXPECT_EQ(&road.selectVariant(neighbours), &road.getVariantPool()[1]);
-    EXPECT_EQ(road.selectTransition(neighbours), nullptr);
-}
-
 TEST(Tile, RejectsAMissingDefaultAndRulesOutsideTheirPool) {
     EXPECT_THROW(Tile("A", "A", {}, {}, {}, 0, {}, {}), std::invalid_argument);
     EXPECT_THROW(Tile("A", "A", {}, {Variant(sf::IntRect())}, {VariantRule{anyExcept(0, "?"), 1}}, 0, {}, {}),

@@ -220,16 +220,6 @@ TEST_F(TilemapDraw, MapFollowsTheGivenTransformAndEmptyMapsDrawNothing) {
     EXPECT_EQ(at(image, 3, 3), sf::Color::Black);
 }
 
-TEST_F(TilemapDraw, SetWithoutSheetDrawsPlainQuads) {
-    std::vector<Tile> tiles;
-    tiles.push_back(tiletest::plainTile("SAND", 0, sandRect));
-    const orv::Tileset bare(std::move(tiles), nullptr);
-    const Tilemap map({2, 1}, cell, tiletest::findTile(bare, "SAND"), bare);
-    const sf::Image image = render(map);
-    EXPECT_EQ(at(image, 0, 0), sf::Color::White);
-    EXPECT_EQ(at(image, 15, 7), sf::Color::White);
-}
-
 // Overlays come and go in one packed buffer: removed squares must vanish and squares moved into
 // their place must show where they belong.
 TEST_F(TilemapDraw, RemovedOverlaysDisappearAndMovedOnesStay) {
