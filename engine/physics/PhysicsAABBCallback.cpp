@@ -1,0 +1,10 @@
+#include "engine/physics/PhysicsAABBCallback.hpp"
+
+namespace orv {
+
+bool PhysicsAABBCallback::ReportFixture(b2Fixture* fixture) {
+    collector.add(fixture);
+    return true;
+}
+
+} // namespace orv
