@@ -126,7 +126,7 @@ TEST_F(TileFiles, WaterPaintsOverTheShoreAndDeepWaterOverShallows) {
 }
 
 // Every way a higher tile can surround a lower cell has an overlay, and the overlay covers the
-// sides where the higher tile is and leaves the far side free.
+// sides and corners where the higher tile is and leaves the others free.
 TEST_F(TileFiles, OverlaysCoverEveryArrangementFromTheRightSide) {
     const orv::Tile lower("LOWER_PROBE", "probe", {}, sf::IntRect(0, 0, 16, 16));
     for (const auto& higher : tileset) {
@@ -146,6 +146,16 @@ TEST_F(TileFiles, OverlaysCoverEveryArrangementFromTheRightSide) {
             const bool east = mask & (1 << 4);
             const bool south = mask & (1 << 6);
             const bool southCornerFree = !(mask & ((1 << 5) | (1 << 7)));
+            auto taken = [mask](int bit) {
+                return (mask & (1 << bit)) != 0;
+            };
+            EXPECT_EQ(opaqueAt(r, 0, 0), north || west || taken(0)) << higher.getTileId() << " mask " << mask;
+            EXPECT_EQ(opaqueAt(r, 15, 0), north || east || taken(2))
+                << higher.getTileId() << " mask " << mask;
+            EXPECT_EQ(opaqueAt(r, 0, 15), south || west || taken(5))
+                << higher.getTileId() << " mask " << mask;
+            EXPECT_EQ(opaqueAt(r, 15, 15), south || east || taken(7))
+                << higher.getTileId() << " mask " << mask;
             EXPECT_EQ(opaqueAt(r, 8, 0), north) << higher.getTileId() << " mask " << mask;
             EXPECT_EQ(opaqueAt(r, 0, 8), west) << higher.getTileId() << " mask " << mask;
             EXPECT_EQ(opaqueAt(r, 15, 8), east) << higher.getTileId() << " mask " << mask;

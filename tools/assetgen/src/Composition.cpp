@@ -56,12 +56,12 @@ Score Composition::melancholyLoop() {
     }
 
     // Sixteenth-note arpeggio up and down the chord, quietly under the tune.
-    Voice arp{Wave::Pulse12, 0.10f, 0.12f, 0.25f, false, 0.2f, {}};
+    Voice arp{Wave::Pulse25, 0.09f, 0.12f, 0.25f, false, 0.2f, {}};
     constexpr int kArpOrder[] = {0, 1, 2, 1};
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         for (int step = 0; step < beatsPerBar * 4; ++step) {
             const int tone = kChords[bar].tones[static_cast<std::size_t>(kArpOrder[step % 4])];
-            arp.notes.push_back({static_cast<double>(bar) * beatsPerBar + step * 0.25, 0.25, tone + 12,
+            arp.notes.push_back({static_cast<double>(bar) * beatsPerBar + step * 0.25, 0.25, tone,
                                  step % 4 == 0 ? 1.f : 0.75f});
         }
     }

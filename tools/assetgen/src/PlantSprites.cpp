@@ -1,6 +1,7 @@
 #include "tools/assetgen/src/PlantSprites.hpp"
 
 #include "tools/assetgen/src/ColorOps.hpp"
+#include "tools/assetgen/src/PixelTemplate.hpp"
 #include "tools/assetgen/src/SpriteKit.hpp"
 
 #include <cmath>
@@ -14,21 +15,25 @@ const sf::Color kBark = rgb(0x6e4525);
 const sf::Color kBarkLight = rgb(0x8f5f33);
 const sf::Color kBarkDark = rgb(0x4a2d16);
 
-// A palm frond: a drooping arc from the crown, two pixels thick near the stem.
-void frond(Canvas& c, float x0, float y0, float dx, float lift, float droop, float length) {
-    const int steps = 24;
-    for (int i = 0; i <= steps; ++i) {
-        const float t = static_cast<float>(i) / steps;
-        const float x = x0 + dx * length * t;
-        const float y = y0 - lift * t + droop * t * t;
-        const int px = static_cast<int>(std::floor(x));
-        const int py = static_cast<int>(std::floor(y));
-        c.set(px, py, t < 0.5f ? rgb(0x3f8f3a) : rgb(0x56a948));
-        if (t < 0.75f) {
-            c.set(px, py + 1, rgb(0x2b6a2a));
-        }
-    }
-}
+// Fronds arching out of the crown and hanging down at their tips, over a ringed trunk.
+const std::vector<std::string> kPalm = {
+    "................", //
+    "....hGG..GGh....", //
+    "..hGgggGGgggGh..", //
+    ".hGg..gGGg..gGh.", //
+    "hGg.hGGccGGh.gGh", //
+    "Gg.hGgg.cC.ggGhG", //
+    "g..Gg..tT....gGg", //
+    "g.Gg...Tt.....gg", //
+    "..g.....tT......", //
+    "........Tt......", //
+    "........tT......", //
+    ".......Tt.......", //
+    ".......tT.......", //
+    ".......Tt.......", //
+    "......tTTt......", //
+    "................", //
+};
 
 } // namespace
 
@@ -67,25 +72,15 @@ sf::Image PlantSprites::palm() {
     auto image = SpriteKit::blank(16, 16);
     Canvas c(image);
     SpriteKit::groundShadow(c, 9.f, 14.8f, 3.5f, 1.2f);
-    // A slender trunk leaning left as it rises, ringed every other pixel.
-    for (int y = 6; y < 15; ++y) {
-        const float lean = (14 - y) * 0.28f;
-        const int x = static_cast<int>(std::lround(9.f - lean));
-        const bool ring = (y % 2) == 0;
-        c.set(x, y, ring ? rgb(0x7a5533) : rgb(0xb08554));
-        c.set(x + 1, y, ring ? rgb(0x5d3f24) : rgb(0x8e6a40));
-    }
-    frond(c, 7.f, 5.f, -1.f, 2.5f, 7.f, 6.5f);
-    frond(c, 8.f, 5.f, 1.f, 2.5f, 7.f, 6.5f);
-    frond(c, 7.f, 4.f, -1.f, 3.f, 3.5f, 5.f);
-    frond(c, 8.f, 4.f, 1.f, 3.f, 3.5f, 5.f);
-    frond(c, 7.5f, 4.f, 0.15f, 3.5f, 0.5f, 3.f);
-    // Coconuts hanging under the crown.
-    c.set(7, 6, rgb(0x5a3a1e));
-    c.set(8, 6, rgb(0x6e4a26));
-    c.set(8, 7, rgb(0x4a2f17));
-    c.set(9, 6, rgb(0x5a3a1e));
-    c.outline(kLeafOutline);
+    PixelTemplate(kPalm, {{'G', rgb(0x55a846)},
+                          {'h', rgb(0x86cd62)},
+                          {'g', rgb(0x245f24)},
+                          {'c', rgb(0x5a3a1e)},
+                          {'C', rgb(0x7a5230)},
+                          {'T', rgb(0xb08554)},
+                          {'t', rgb(0x7a5533)}})
+        .paint(c, 0, 0);
+    // No outline: the dark leaf edges already separate the fronds, which an outline would fill in.
     return image;
 }
 

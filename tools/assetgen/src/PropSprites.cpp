@@ -102,24 +102,27 @@ sf::Image PropSprites::torch() {
 sf::Image PropSprites::fireplace() {
     auto image = SpriteKit::blank(16, 16);
     Canvas c(image);
-    SpriteKit::groundShadow(c, 8.f, 13.5f, 7.5f, 2.5f);
-    // Crossed logs under the fire.
-    c.line(3, 13, 12, 10, rgb(0x6e4525));
-    c.line(3, 12, 12, 9, rgb(0x8f5f33));
-    c.line(4, 9, 13, 12, rgb(0x5b371c));
-    c.line(4, 10, 13, 13, rgb(0x7a4d29));
+    SpriteKit::groundShadow(c, 8.f, 12.5f, 7.5f, 3.f);
+    // A ring of stones: the far ones first, then the logs and the fire, then the near ones.
+    auto stone = [&](float x, float y) {
+        c.fillEllipse(x, y, 2.2f, 1.7f, rgb(0x3e4146));
+        c.fillEllipse(x, y - 0.2f, 1.6f, 1.2f, rgb(0x858a91));
+        c.set(static_cast<int>(x) - 1, static_cast<int>(y) - 1, rgb(0xb3b8be));
+    };
+    stone(3.5f, 9.5f);
+    stone(8.f, 8.8f);
+    stone(12.5f, 9.5f);
+    c.line(3, 13, 12, 9, rgb(0x8f5f33));
+    c.line(3, 14, 12, 10, rgb(0x5e3a1d));
+    c.line(4, 9, 13, 13, rgb(0x7a4d29));
+    c.line(4, 10, 13, 14, rgb(0x4f3018));
     flame(c, 8.f, 12.f, 10.f, 7.f);
-    // A ring of stones in front, lit from above.
-    const float stones[][2] = {{2.f, 13.f},  {5.f, 14.f},   {8.5f, 14.5f},
-                               {12.f, 14.f}, {14.f, 12.5f}, {1.5f, 11.f}};
-    for (const auto& s : stones) {
-        c.fillEllipse(s[0], s[1], 1.8f, 1.3f, rgb(0x7f848b));
-        c.set(static_cast<int>(s[0]) - 1, static_cast<int>(s[1]) - 1, rgb(0xa9aeb4));
-        c.set(static_cast<int>(s[0]), static_cast<int>(s[1]) - 1, rgb(0xa9aeb4));
-    }
-    // Embers.
     c.set(6, 11, rgb(0xffcf45));
     c.set(10, 12, rgb(0xf2862a));
+    stone(2.f, 12.5f);
+    stone(5.5f, 14.f);
+    stone(10.f, 14.f);
+    stone(13.8f, 12.5f);
     c.outline(rgb(0x2b1a10));
     return image;
 }
