@@ -38,6 +38,14 @@ std::vector<WorldContainer*> WorldManager::getWorldContainers() {
     return result;
 }
 
+std::vector<const WorldContainer*> WorldManager::getWorldContainers() const {
+    std::vector<const WorldContainer*> result;
+    result.reserve(containers.size());
+    for (const WorldContainer& container : containers)
+        result.push_back(&container);
+    return result;
+}
+
 std::vector<WorldContainer*> WorldManager::getActiveWorldContainers() {
     std::vector<WorldContainer*> result;
     for (WorldContainer& container : containers) {

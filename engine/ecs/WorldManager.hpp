@@ -29,6 +29,8 @@ public:
     WorldContainer* addExistingWorldContainer(WorldContainer&& container);
 
     std::vector<WorldContainer*> getWorldContainers();
+    // For readers that only look, such as the save writer.
+    std::vector<const WorldContainer*> getWorldContainers() const;
     std::vector<WorldContainer*> getActiveWorldContainers();
     // The first container with this id, or null.
     WorldContainer* getWorldContainer(std::uint32_t id);
