@@ -1,0 +1,60 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace orv {
+
+class BlueprintManager;
+
+// An entity template: named component records that inherit from other blueprints. It holds its
+// file's document until compiled, then the document merged over its parents.
+class Blueprint {
+public:
+    // The members a blueprint document reserves; all others are component records.
+    inline static const std::string TypeKey = "_type";
+    inline static const std::string InheritKey = "_inherit";
+    inline static const std::string IsEntityKey = "_isEntity";
+    inline static const std::string SaveKey = "_save";
+
+    // Reads the name, the parents and the entity flag at once, so the blueprint can be found by
+    // name before it is compiled. Throws the JSON library's type errors on a wrong or missing one.
+    explicit Blueprint(nlohmann::json document);
+
+    // Merges the parents (compiling them first when needed) under this blueprint's own members.
+    // Parents count from the weakest to the strongest; a null member removes what the parents set.
+    void compile(BlueprintManager& library);
+
+    // These need a compiled blueprint.
+    const nlohmann::json& getData() const;
+    // The compiled document without the reserved members: one member per component.
+    const nlohmann::json& getComponents() const;
+    const std::string& getName() const;
+    bool isEntity() const;
+    // The name, for a blueprint that is an entity.
+    const std::string& checkIsEntity() const;
+
+    // Usable before compiling: the name as the document gives it.
+    bool hasName(const std::string& candidate) const { return name == candidate; }
+    const std::vector<std::string>& getInherit() const { return inherit; }
+    bool isCompiled() const { return compiled; }
+    bool isCompiling() const { return compiling; }
+
+    // A copy of the document without the reserved members.
+    static nlohmann::json withoutReservedKeys(const nlohmann::json& document);
+
+private:
+    void requireCompiled() const;
+
+    nlohmann::json data;
+    nlohmann::json components;
+    std::string name;
+    std::vector<std::string> inherit;
+    bool entity = false;
+    bool compiled = false;
+    bool compiling = false;
+};
+
+} // namespace orv

@@ -1,0 +1,88 @@
+#include "engine/serialization/BlueprintManager.hpp"
+
+#include "engine/resources/JsonResourceCache.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/serialization/BlueprintComponent.hpp"
+#include "engine/serialization/JsonRecord.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <utility>
+
+namespace orv {
+
+BlueprintManager::BlueprintManager(ResourceManager& resources) : resources(resources) {}
+
+void BlueprintManager::loadAll(const std::string& folder) {
+    // The walk's own order is whatever the file system keeps.
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".json")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+
+    for (const std::filesystem::path& file : files) {
+        const nlohmann::json& document =
+            resources.get(file.generic_string()).getCache<JsonResourceCache>()->get();
+        if (!document.is_null())
+            add(document);
+    }
+    compileAll();
+}
+
+Blueprint& BlueprintManager::add(nlohmann::json document) {
+    return blueprints.emplace_back(std::move(document));
+}
+
+void BlueprintManager::compileAll() {
+    // Parents compile on demand, so some are done by the time the walk reaches them.
+    for (Blueprint& blueprint : blueprints) {
+        if (!blueprint.isCompiled())
+            blueprint.compile(*this);
+    }
+}
+
+Blueprint* BlueprintManager::find(const std::string& name) {
+    auto it = std::find_if(blueprints.begin(), blueprints.end(),
+                           [&name](const Blueprint& blueprint) { return blueprint.hasName(name); });
+    return it == blueprints.end() ? nullptr : &*it;
+}
+
+const Blueprint* BlueprintManager::find(const std::string& name) const {
+    auto it = std::find_if(blueprints.begin(), blueprints.end(),
+                           [&name](const Blueprint& blueprint) { return blueprint.hasName(name); });
+    return it == blueprints.end() ? nullptr : &*it;
+}
+
+const Blueprint& BlueprintManager::get(const std::string& name) const {
+    if (const Blueprint* blueprint = find(name))
+        return *blueprint;
+    throw std::logic_error("unknown blueprint \"" + name + "\"");
+}
+
+std::vector<Blueprint*> BlueprintManager::getEntityBlueprints() {
+    std::vector<Blueprint*> result;
+    for (Blueprint& blueprint : blueprints) {
+        if (blueprint.isEntity())
+            result.push_back(&blueprint);
+    }
+    return result;
+}
+
+bool BlueprintManager::namesBlueprint(const nlohmann::json& saved) {
+    requireObject(saved);
+    return saved.contains(BlueprintComponent::Name);
+}
+
+nlohmann::json BlueprintManager::resolveComponents(const nlohmann::json& saved) const {
+    if (!namesBlueprint(saved))
+        return saved;
+    const std::string name = BlueprintComponent::readBlueprintName(saved[BlueprintComponent::Name]);
+    nlohmann::json resolved = saved;
+    resolved.merge_patch(get(name).getComponents());
+    return resolved;
+}
+
+} // namespace orv

@@ -1,0 +1,82 @@
+#include "engine/serialization/SerializationManager.hpp"
+
+#include "engine/persistence/PeristenceRealmSystem_global.hpp"
+#include "engine/persistence/PersistenceComponent.hpp"
+#include "engine/serialization/BindTypeIndex.hpp"
+#include "engine/serialization/Blueprint.hpp"
+#include "engine/serialization/BlueprintComponent.hpp"
+#include "engine/serialization/JsonRecord.hpp"
+
+#include <functional>
+#include <utility>
+
+namespace orv {
+
+SerializationManager::SerializationManager(ResourceManager& resources, ComponentFactories components,
+                                           WorldSystemFactories worldSystems,
+                                           GlobalSystemFactories globalSystems, GenericHandlers handlers)
+    : componentFactories(std::move(components)), worldSystemFactories(std::move(worldSystems)),
+      globalSystemFactories(std::move(globalSystems)), handlers(std::move(handlers)), blueprints(resources) {
+    // emplace keeps an entry that is already there: one name, one factory, the first one wins.
+    globalSystemFactories.emplace(
+        PeristenceRealmSystem_global::TypeName,
+        bindTypeIndex<PeristenceRealmSystem_global>(&PeristenceRealmSystem_global::create));
+    componentFactories.emplace(
+        BlueprintComponent::Name,
+        bindTypeIndex<BlueprintComponent>(&BlueprintComponent::fromJson, std::cref(blueprints)));
+}
+
+SerializationManager::~SerializationManager() = default;
+
+void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved) const {
+    auto addEach = [this, &entity](const nlohmann::json& components) {
+        for (const auto& [key, value] : components.items()) {
+            auto [component, type] = lookup(componentFactories, key)(value);
+            entity.addComponent(std::move(component), type);
+        }
+    };
+    // Most saved entities name no blueprint; they are read in place, without a copy.
+    if (BlueprintManager::namesBlueprint(saved))
+        addEach(blueprints.resolveComponents(saved));
+    else
+        addEach(saved);
+}
+
+std::unique_ptr<Entity> SerializationManager::entityFromJson(const nlohmann::json& data) const {
+    auto entity = std::make_unique<Entity>();
+    addComponents(*entity, requiredMember(data, "components"));
+    return entity;
+}
+
+nlohmann::json SerializationManager::entityToJson(const Entity& entity) {
+    const auto* persistence = entity.findComponent<PersistenceComponent>();
+    if (!persistence)
+        return nullptr;
+    if (const auto* blueprint = entity.findComponent<BlueprintComponent>())
+        return {{"components", blueprint->serializeEntity()}};
+    return {{"components", persistence->toJson()}};
+}
+
+std::unique_ptr<Entity> SerializationManager::instantiate(const std::string& name) const {
+    return createEntity(blueprints.get(name));
+}
+
+std::unique_ptr<Entity> SerializationManager::createEntity(const Blueprint& blueprint) const {
+    auto entity = std::make_unique<Entity>();
+    addComponents(*entity, blueprint.getComponents());
+    entity->addComponent<BlueprintComponent>(blueprints, blueprint.getName());
+    return entity;
+}
+
+FactoryResult<System_base<World>> SerializationManager::makeWorldSystem(const nlohmann::json& record) const {
+    const std::string type = requiredMember(record, "_SystemTypeId").get<std::string>();
+    return lookup(worldSystemFactories, type)(record);
+}
+
+FactoryResult<System_base<WorldManager>>
+SerializationManager::makeGlobalSystem(const nlohmann::json& record) const {
+    const std::string type = requiredMember(record, "_SystemTypeId").get<std::string>();
+    return lookup(globalSystemFactories, type)(record);
+}
+
+} // namespace orv
