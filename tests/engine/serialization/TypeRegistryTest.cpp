@@ -105,16 +105,6 @@ TEST(SerializationManager, UnknownNamesFailWithTheMapMessage) {
               "[json.exception.type_error.302] type must be string, but is number");
 }
 
-TEST(SerializationManager, EntityFromJsonAddsEveryComponentUninitialised) {
-    Registry registry;
-    auto entity = registry.types.entityFromJson(
-        {{"components", {{"stats", {{"hp", 9}}}, {"transform", {{"position", {1.5, 2.0, 0.0}}}}}}});
-    EXPECT_FALSE(entity->getInitStatus());
-    EXPECT_EQ(entity->getComponents().size(), 2u);
-    EXPECT_EQ(entity->getComponent<Stats>()->data, nlohmann::json({{"hp", 9}}));
-    EXPECT_EQ(entity->getComponent<orv::TransformationComponent>()->getPositionXY(), sf::Vector2f(1.5f, 2.f));
-}
-
 struct Generic : ::testing::Test {
     orv::ResourceManager resources;
     orv::SerializationManager types{resources, {}, {}, {}};

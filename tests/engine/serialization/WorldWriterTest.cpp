@@ -72,17 +72,6 @@ TEST(WorldWriter, AWorldWithoutPersistenceSystemCannotBeWritten) {
               "System does not exist. SystemName: orv::PersistenceSystem");
 }
 
-TEST(WorldWriter, ContainerRecordsAddIdFlagAndNameToTheirWorld) {
-    auto world = std::make_unique<orv::World>();
-    world->registerSystem<orv::PersistenceSystem>();
-    world->initSystems();
-    orv::WorldManager manager(2);
-    manager.initSystems();
-    manager.addExistingWorldContainer(orv::WorldContainer(1, std::move(world), false, "cave"));
-    EXPECT_EQ(orv::worldManagerToJson(manager), Json::parse(R"({"systems_global": [], "wm_id_counter": 2,
-        "worldContainers": [{"_id": 1, "_isActive": false, "_name": "cave", "entities": [], "systems_local": []}]})"));
-}
-
 TEST(EntityToJson, WritesTheComponentsPresentAtInitialisation) {
     auto entity = statsEntity(7, std::make_unique<orv::PersistenceComponent>(true));
     entity->addComponent<orv::TransformationComponent>();
