@@ -1,0 +1,223 @@
+#include "game/registry/GameTypeRegistry.hpp"
+
+#include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/serialization/SerializationManager.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/lights/LightComponent.hpp"
+#include "game/lights/PointSpotLight.hpp"
+#include "game/orientation/OrientationComponent.hpp"
+#include "game/render/RenderComponent.hpp"
+#include "game/render/RenderSystem.hpp"
+#include "game/render/SpriteComponent.hpp"
+#include "game/time/TimeSystem.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+using json = nlohmann::json;
+
+namespace {
+
+// The type registry as the root state builds it: the tables are bound to a serialisation manager
+// that is still being constructed from them.
+struct Registries {
+    explicit Registries(bool withLights = true)
+        : serialization(resources, tarsk::buildComponentRegistry(services()),
+                        tarsk::buildWorldSystemRegistry(services()),
+                        tarsk::buildGlobalSystemRegistry(services())) {
+        if (withLights)
+            tarsk::buildLightRegistry(serialization);
+    }
+    tarsk::RegistryServices services() { return {resources, serialization}; }
+
+    orv::ResourceManager resources;
+    orv::SerializationManager serialization;
+};
+
+// One row of a registration table: the stored name, and for classes that exist the type the
+// object must be filed under, with a record its factory accepts.
+struct Row {
+    std::string name;
+    std::optional<std::type_index> type;
+    json sample = json::object();
+};
+
+json lightRecord() {
+    return {{"light",
+             {{"light_type", "PointSpotLight"},
+              {"color.r", 255},
+              {"color.g", 200},
+              {"color.b", 100},
+              {"color.a", 255},
+              {"radius", 3.0},
+              {"focus", 0.5}}},
+            {"initalPositionOffset.x", 0.0},
+            {"initalPositionOffset.y", -0.5}};
+}
+
+json physicsRecord() {
+    return {{"body->GetType()", 0},
+            {"shape", {{"shape_type", 0}, {"m_p.x", 0}, {"m_p.y", 0}, {"m_radius", 0.5}}}};
+}
+
+// Every component of the game's table, in its order; rows without a type have no class yet.
+std::vector<Row> componentTable() {
+    return {
+        {"transform", typeid(orv::TransformationComponent), {{"position", {1, 2, 0}}}},
+        {"sprite",
+         typeid(tarsk::SpriteComponent),
+         {{"textureResourceId", "./data/object_tree.png"},
+          {"anchor", 5},
+          {"spritePositionOffset.x", 0},
+          {"spritePositionOffset.y", 0},
+          {"spriteRotationOffset", 0},
+          {"spriteBaseSize.x", 16},
+          {"spriteBaseSize.y", 32}}},
+        {"fighter", std::nullopt},
+        {"health", std::nullopt},
+        {"inventory", std::nullopt},
+        {"item", std::nullopt},
+        {"levelSkill", std::nullopt},
+        {"orientation", typeid(tarsk::OrientationComponent), {{"orientation", 3}}},
+        {"render",
+         typeid(tarsk::RenderComponent),
+         {{"sortingOffset.x", 0}, {"sortingOffset.y", 8}, {"sortingOffset.z", 0}}},
+        {"spawner", std::nullopt},
+        {"terrain", std::nullopt},
+        {"physics", typeid(orv::PhysicsComponent), physicsRecord()},
+        {"light", typeid(tarsk::LightComponent), lightRecord()},
+        {"DialogueSenderComponent", std::nullopt},
+        {"DialogueReceiverComponent", std::nullopt},
+        {"AnimationComponent", std::nullopt},
+        {"portal", std::nullopt},
+        {"ai", std::nullopt},
+    };
+}
+
+std::vector<Row> worldSystemTable() {
+    return {
+        {"FighterSystem", std::nullopt},
+        {"HealthSystem", std::nullopt},
+        {"ItemSystem", std::nullopt},
+        {"RenderSystem", typeid(tarsk::RenderSystem)},
+        {"SpawnerSystem", std::nullopt},
+        {"TerrainSystem", std::nullopt},
+        {"TimeSystem",
+         typeid(tarsk::TimeSystem),
+         {{"time.hours", 6}, {"time.minutes", 30}, {"time.seconds", 0}}},
+        {"PhysicsSystem", typeid(orv::PhysicsSystem)},
+        {"AnimationSystem", std::nullopt},
+        {"LocalPortalSystem", std::nullopt},
+        {"AiSystem", std::nullopt},
+        {"NavigationSystem", std::nullopt},
+        {"DayNightCycle", std::nullopt},
+    };
+}
+
+std::vector<Row> globalSystemTable() {
+    return {{"GlobalPortalSystem", std::nullopt}};
+}
+
+// Checks one table: rows whose class exists are registered under their exact name and make an
+// object filed under that class, saved under the same name; the other rows are absent, and the
+// registry holds nothing that is in neither the table nor the engine's own entries.
+template <class Factories, class Name>
+void walk(const Factories& factories, const std::vector<Row>& table, const std::set<std::string>& engineOwn,
+          Name nameOf) {
+    std::set<std::string> known = engineOwn;
+    for (const Row& row : table) {
+        known.insert(row.name);
+        SCOPED_TRACE(row.name);
+        if (!row.type) {
+            EXPECT_FALSE(factories.contains(row.name));
+            continue;
+        }
+        ASSERT_TRUE(factories.contains(row.name));
+        auto [object, type] = factories.at(row.name)(row.sample);
+        ASSERT_NE(object, nullptr);
+        EXPECT_EQ(type, *row.type);
+        EXPECT_EQ(std::type_index(typeid(*object)), *row.type);
+        EXPECT_EQ(nameOf(*object), row.name);
+    }
+    for (const auto& [name, factory] : factories)
+        EXPECT_TRUE(known.contains(name)) << name << " is registered but not in the table";
+}
+
+TEST(GameTypeRegistry, EveryExistingClassOfTheTablesIsRegisteredUnderItsName) {
+    Registries registries;
+    const auto& types = registries.serialization;
+    walk(types.getComponentFactories(), componentTable(), {"blueprint"}, [](const orv::Component& component) {
+        return dynamic_cast<const orv::SerializableComponent&>(component).getName();
+    });
+    walk(types.getWorldSystemFactories(), worldSystemTable(), {},
+         [](const orv::System_base<orv::World>& system) {
+             return dynamic_cast<const orv::SerializableSystem_base&>(system).getSystemTypeName();
+         });
+    walk(types.getGlobalSystemFactories(), globalSystemTable(), {"PeristenceRealmSystem"},
+         [](const orv::System_base<orv::WorldManager>& system) {
+             return dynamic_cast<const orv::SerializableSystem_base&>(system).getSystemTypeName();
+         });
+}
+
+TEST(GameTypeRegistry, DayNightCycleIsNeverFiledUnderItsClassName) {
+    Registries registries;
+    EXPECT_FALSE(registries.serialization.getWorldSystemFactories().contains("DayNightCycleSystem"));
+}
+
+TEST(GameTypeRegistry, UnknownComponentNamesCannotBeRead) {
+    Registries registries;
+    try {
+        registries.serialization.entityFromJson({{"components", {{"camera", json::object()}}}});
+        FAIL() << "expected std::out_of_range";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "invalid unordered_map<K, T> key");
+    }
+}
+
+TEST(GameTypeRegistry, LightsAreMadeByTheGenericHandler) {
+    Registries registries;
+    const auto light = registries.serialization.deserialize<tarsk::Light>(lightRecord().at("light"));
+    const auto* spot = dynamic_cast<const tarsk::PointSpotLight*>(light.get());
+    ASSERT_NE(spot, nullptr);
+    EXPECT_EQ(spot->getColor(), sf::Color(255, 200, 100, 255));
+    EXPECT_EQ(registries.serialization.getGenericHandlers().at(typeid(tarsk::Light)).size(), 1u);
+}
+
+TEST(GameTypeRegistry, UnknownLightTypeIsReportedWithItsRecord) {
+    Registries registries;
+    json record = lightRecord();
+    record["light"] = {{"light_type", "AreaLight"}, {"radius", 2}};
+    try {
+        registries.serialization.getComponentFactories().at("light")(record);
+        FAIL() << "expected std::runtime_error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Generic deserialization handler not found for json object: "
+                                   "{\"light_type\":\"AreaLight\",\"radius\":2}");
+    }
+}
+
+TEST(GameTypeRegistry, LightsNeedTheirHandlerRegistered) {
+    Registries withoutLights(false);
+    try {
+        withoutLights.serialization.getComponentFactories().at("light")(lightRecord());
+        FAIL() << "expected std::out_of_range";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "invalid unordered_map<K, T> key");
+    }
+    // Registering twice tries the handler twice, so declined lights are still declined.
+    tarsk::registerLightFactories(withoutLights.serialization);
+    tarsk::registerLightFactories(withoutLights.serialization);
+    EXPECT_EQ(withoutLights.serialization.getGenericHandlers().at(typeid(tarsk::Light)).size(), 2u);
+    EXPECT_THROW(withoutLights.serialization.deserialize<tarsk::Light>({{"light_type", "Other"}}),
+                 std::runtime_error);
+}
+
+} // namespace
