@@ -94,12 +94,6 @@ TEST(CameraComponent, InitialViewComesFromTheTransformAtInit) {
     EXPECT_EQ(viewOf(entity).getRotation(), 90.f);
 }
 
-TEST(CameraComponent, NeedsATransform) {
-    orv::Entity entity;
-    entity.addComponent<CameraComponent>();
-    EXPECT_THROW(entity.init(), std::logic_error);
-}
-
 struct Tracked {
     Tracked() {
         entity.addComponent<orv::TransformationComponent>()->setPosition({5.f, 5.f, 2.f});

@@ -1,9 +1,7 @@
 #include "game/lights/LightComponent.hpp"
 
 #include "engine/ecs/Entity.hpp"
-#include "engine/render/ForwardRenderer.hpp"
 #include "engine/transform/TransformationComponent.hpp"
-#include "game/lights/LightMap.hpp"
 #include "game/lights/LoadLight.hpp"
 #include "game/lights/PointSpotLight.hpp"
 
@@ -47,20 +45,6 @@ TEST(LightComponent, StopsFollowingWhenDestroyed) {
     EXPECT_FALSE(transform->getPositionChangedSignal().isConnected(0));
 }
 
-TEST(LightComponent, NeedsATransformAndALight) {
-    orv::Entity entity;
-    entity.addComponent<LightComponent>(lightAt({}));
-    EXPECT_THROW(entity.init(), std::logic_error);
-    EXPECT_THROW(LightComponent(nullptr), std::invalid_argument);
-}
-
-TEST(LightComponent, DrawsThroughTheLightsRenderer) {
-    LightComponent component(lightAt({}));
-    const auto* forward = dynamic_cast<const orv::ForwardRenderer*>(&component.getRenderer());
-    ASSERT_NE(forward, nullptr);
-    EXPECT_EQ(forward->getDrawables(), std::vector<sf::Drawable*>{&component.getLight().getRenderer()});
-}
-
 TEST(LightComponent, JsonRoundTripThroughTheLightMaker) {
     LightComponent component(lightAt({0.25f, -0.5f}));
     const nlohmann::json data = component.toJsonData();
@@ -87,13 +71,6 @@ TEST(LightComponent, JsonNeedsEveryKey) {
         missing.erase(key);
         EXPECT_THROW(LightComponent::fromJson(missing, tarsk::loadLight), std::logic_error) << key;
     }
-}
-
-TEST(LightMap, HasNoTextureBeforeItIsRendered) {
-    tarsk::LightMap map;
-    EXPECT_FALSE(map.hasTexture());
-    EXPECT_THROW(map.getTexture(), std::logic_error);
-    EXPECT_THROW(map.draw(*lightAt({})), std::logic_error);
 }
 
 } // namespace

@@ -89,8 +89,13 @@ TEST_F(RenderSystemTest, SortsByDepthThenHeightThenLeft) {
     const auto* right = add({1.f, 0.f, 0.f});
     const auto* higher = add({3.f, -1.f, 0.f});
     const auto* tall = add({0.f, 1.f, 0.f}, {0.f, -32.f, 0.f}); // sorts at y = -16 pixels
+    auto loose = std::make_unique<orv::Entity>();               // no transform: the offset alone
+    loose->addComponent<RenderComponent>()->setSortingOffset({-5.f, 20.f, 0.f});
+    loose->init();
+    const auto* unplaced = world.addEntity(std::move(loose));
     system->sortRenderables();
-    EXPECT_EQ(order(), (std::vector<const orv::Entity*>{terrain, tall, higher, sprite, right, lower}));
+    EXPECT_EQ(order(),
+              (std::vector<const orv::Entity*>{terrain, tall, higher, sprite, right, unplaced, lower}));
 }
 
 TEST_F(RenderSystemTest, SortIsStableAcrossFramesAndFollowsMovement) {
@@ -123,27 +128,6 @@ TEST_F(RenderSystemTest, NanPositionsSortLastWithoutDisturbingTheRest) {
     const auto* a = add({0.f, 1.f, 0.f});
     system->sortRenderables();
     EXPECT_EQ(order(), (std::vector<const orv::Entity*>{a, b, alsoLost, lost}));
-}
-
-TEST_F(RenderSystemTest, EntitiesOfEarlierWorldsOrBeforeInitAreNotListed) {
-    orv::World other;
-    auto entity = std::make_unique<orv::Entity>();
-    entity->addComponent<RenderComponent>();
-    entity->init();
-    other.addEntity(std::move(entity));
-    RenderSystem* late = other.registerSystem<RenderSystem>();
-    other.initSystems();
-    EXPECT_TRUE(late->getRenderables().empty());
-    EXPECT_TRUE(system->getRenderables().empty());
-}
-
-TEST(RenderSystem, SavesItsNameOnlyAndStartsWithoutAmbientLight) {
-    RenderSystem system;
-    EXPECT_EQ(system.toJson(), nlohmann::json({{"_SystemTypeId", "RenderSystem"}}));
-    EXPECT_EQ(system.getAmbientColor(), sf::Color(0, 0, 0, 0));
-    EXPECT_EQ(system.getUpdatePriority(), 0);
-    system.setAmbientColor(sf::Color::White);
-    EXPECT_EQ(system.getAmbientColor(), sf::Color::White);
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 #include "game/render/SpriteComponent.hpp"
 
-#include "engine/render/DrawableRenderer.hpp"
-#include "engine/render/ForwardRenderer.hpp"
-#include "engine/resources/ResourceAccessException.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "game/render/SpriteAnchor.hpp"
 
@@ -169,33 +166,6 @@ TEST_F(SpriteTest, TextureIdIsFixedOnceInitialised) {
     }
     EXPECT_EQ(sprite->getTextureId(), tall);
     EXPECT_EQ(sprite->getSprite().getTextureRect(), sf::IntRect(0, 0, 32, 48));
-}
-
-TEST_F(SpriteTest, HandsItsSpriteToTheRenderComponent) {
-    auto entity = spriteEntity(resources, describe(square));
-    entity->init();
-    const auto* sprite = entity->getComponent<SpriteComponent>();
-    const auto* own = dynamic_cast<orv::DrawableRenderer*>(&sprite->getRenderer());
-    ASSERT_NE(own, nullptr);
-    EXPECT_EQ(entity->getComponent<RenderComponent>()->getParts(),
-              std::vector<sf::Drawable*>{own->getDrawable()});
-}
-
-TEST_F(SpriteTest, NeedsRenderAndTransformComponents) {
-    orv::Entity noRender;
-    noRender.addComponent<orv::TransformationComponent>();
-    noRender.addComponent<SpriteComponent>(resources, describe(square));
-    EXPECT_THROW(noRender.init(), std::logic_error);
-
-    orv::Entity noTransform;
-    noTransform.addComponent<RenderComponent>();
-    noTransform.addComponent<SpriteComponent>(resources, describe(square));
-    EXPECT_THROW(noTransform.init(), std::logic_error);
-}
-
-TEST_F(SpriteTest, UnreadableTextureFailsAsTheResourceManagerDoes) {
-    auto entity = spriteEntity(resources, describe("./no/such/texture.png"));
-    EXPECT_THROW(entity->init(), orv::ResourceAccessException);
 }
 
 nlohmann::json sampleJson(const std::string& texture) {
