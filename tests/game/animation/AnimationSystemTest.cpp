@@ -96,11 +96,6 @@ TEST_F(AnimationSystemTest, RemovedEntitiesStopAndTheRestKeepTheirOrder) {
     EXPECT_EQ(log.front().frameTime, sf::milliseconds(960));
 }
 
-TEST_F(AnimationSystemTest, IsSavedWithoutData) {
-    EXPECT_EQ(animations->toJson(), nlohmann::json({{"_SystemTypeId", "AnimationSystem"}}));
-    EXPECT_EQ(AnimationSystem::create(nullptr)->getSystemTypeName(), "AnimationSystem");
-}
-
 TEST(AnimationSystemSetup, NeedsTheWorldsTimeSystemAndSeesOnlyLaterEntities) {
     orv::World bare;
     bare.registerSystem<AnimationSystem>();

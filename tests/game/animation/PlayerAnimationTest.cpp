@@ -5,7 +5,6 @@
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/animation/AnimationComponent.hpp"
 #include "game/animation/AnimationDataManager.hpp"
-#include "game/animation/AnimationFactory.hpp"
 #include "game/animation/AnimationSystem.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/render/RenderComponent.hpp"
@@ -165,32 +164,6 @@ TEST(AnimationDataManager, KnowsExactlyThePlayerAnimation) {
             EXPECT_EQ(std::string(error.what()), std::string("Unknown animation id: ") + unknown);
         }
     }
-}
-
-class OtherAnimation : public tarsk::Animation {
-public:
-    OtherAnimation() : Animation("OTHER") {}
-    void update(const orv::Entity&, sf::Time) override {}
-};
-
-TEST(AnimationDataManager, TheFirstFactoryOfAnIdWins) {
-    AnimationDataManager::Factories factories;
-    factories.push_back(std::make_unique<tarsk::AnimationFactory<OtherAnimation>>("SHARED"));
-    factories.push_back(std::make_unique<tarsk::AnimationFactory<PlayerAnimation>>("SHARED"));
-    const AnimationDataManager animations(std::move(factories));
-    EXPECT_NE(dynamic_cast<OtherAnimation*>(animations.createAnimation("SHARED").get()), nullptr);
-}
-
-TEST(AnimationComponentJson, NamesItsAnimationAndIsReadBackThroughTheRegistry) {
-    const AnimationDataManager animations;
-    const AnimationComponent component(animations.createAnimation("PLAYER_ANIMATION_01"));
-    const json written = component.toJsonData();
-    EXPECT_EQ(written, json({{"AnimationId", "PLAYER_ANIMATION_01"}}));
-    EXPECT_EQ(component.getName(), "AnimationComponent");
-
-    const auto read = AnimationComponent::fromJson(written, animations);
-    EXPECT_NE(dynamic_cast<const PlayerAnimation*>(&read->getAnimation()), nullptr);
-    EXPECT_EQ(read->toJsonData(), written);
 }
 
 TEST(AnimationComponentJson, BadRecordsAreRefused) {

@@ -126,21 +126,6 @@ TEST_F(TerrainJson, CellsAreWrittenColumnByColumnAndReadBack) {
     EXPECT_EQ(written(*read), expected);
 }
 
-TEST_F(TerrainJson, CellXYIsElementXTimesHeightPlusY) {
-    const json data = {
-        {"size.x", 2}, {"size.y", 3}, {"tiles", {"SAND", "WATER", "SAND", "GRASS", "SAND", "WATER"}}};
-    const auto terrain = TerrainComponent::fromJson(data, tileset);
-    const orv::Tilemap& map = terrain->getTilemap();
-    EXPECT_EQ(map.getTile({0, 1}), tileOf(tileset, "WATER"));
-    EXPECT_EQ(map.getTile({1, 0}), tileOf(tileset, "GRASS"));
-    EXPECT_EQ(map.getTile({1, 2}), tileOf(tileset, "WATER"));
-}
-
-TEST_F(TerrainJson, AnEmptyTerrainRoundTrips) {
-    const json data = {{"size.x", 0}, {"size.y", 0}, {"tiles", json::array()}};
-    EXPECT_EQ(written(*TerrainComponent::fromJson(data, tileset)), data);
-}
-
 TEST_F(TerrainJson, BadRecordsAreRefusedWithTheirReason) {
     const json good = {{"size.x", 2}, {"size.y", 1}, {"tiles", {"SAND", "GRASS"}}};
     const auto read = [&](const json& data) {
