@@ -3,9 +3,12 @@
 namespace orv {
 class ResourceManager;
 class SerializationManager;
+class Tileset;
 } // namespace orv
 
 namespace tarsk {
+
+class AnimationDataManager;
 
 // The long-lived services of the root state that the factories of the type registry are bound
 // to. The root state outlives every object the factories make. The serialisation manager may still
@@ -13,6 +16,8 @@ namespace tarsk {
 struct RegistryServices {
     orv::ResourceManager& resources;
     orv::SerializationManager& serialization;
+    const orv::Tileset& tileset;
+    const AnimationDataManager& animations;
 };
 
 } // namespace tarsk

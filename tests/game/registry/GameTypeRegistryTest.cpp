@@ -4,13 +4,20 @@
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/serialization/SerializationManager.hpp"
+#include "engine/tiles/Tileset.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "game/animation/AnimationComponent.hpp"
+#include "game/animation/AnimationDataManager.hpp"
+#include "game/animation/AnimationSystem.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/PointSpotLight.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/RenderSystem.hpp"
 #include "game/render/SpriteComponent.hpp"
+#include "game/terrain/DefaultTiles.hpp"
+#include "game/terrain/TerrainComponent.hpp"
+#include "game/terrain/TerrainSystem.hpp"
 #include "game/time/TimeSystem.hpp"
 
 #include <gtest/gtest.h>
@@ -36,9 +43,11 @@ struct Registries {
         if (withLights)
             tarsk::buildLightRegistry(serialization);
     }
-    tarsk::RegistryServices services() { return {resources, serialization}; }
+    tarsk::RegistryServices services() { return {resources, serialization, tileset, animations}; }
 
     orv::ResourceManager resources;
+    orv::Tileset tileset{tarsk::generateDefaultTileDefinitions(), nullptr};
+    tarsk::AnimationDataManager animations;
     orv::SerializationManager serialization;
 };
 
@@ -91,12 +100,14 @@ std::vector<Row> componentTable() {
          typeid(tarsk::RenderComponent),
          {{"sortingOffset.x", 0}, {"sortingOffset.y", 8}, {"sortingOffset.z", 0}}},
         {"spawner", std::nullopt},
-        {"terrain", std::nullopt},
+        {"terrain",
+         typeid(tarsk::TerrainComponent),
+         {{"size.x", 1}, {"size.y", 1}, {"tiles", {"SAND_INTERNAL"}}}},
         {"physics", typeid(orv::PhysicsComponent), physicsRecord()},
         {"light", typeid(tarsk::LightComponent), lightRecord()},
         {"DialogueSenderComponent", std::nullopt},
         {"DialogueReceiverComponent", std::nullopt},
-        {"AnimationComponent", std::nullopt},
+        {"AnimationComponent", typeid(tarsk::AnimationComponent), {{"AnimationId", "PLAYER_ANIMATION_01"}}},
         {"portal", std::nullopt},
         {"ai", std::nullopt},
     };
@@ -109,12 +120,12 @@ std::vector<Row> worldSystemTable() {
         {"ItemSystem", std::nullopt},
         {"RenderSystem", typeid(tarsk::RenderSystem)},
         {"SpawnerSystem", std::nullopt},
-        {"TerrainSystem", std::nullopt},
+        {"TerrainSystem", typeid(tarsk::TerrainSystem)},
         {"TimeSystem",
          typeid(tarsk::TimeSystem),
          {{"time.hours", 6}, {"time.minutes", 30}, {"time.seconds", 0}}},
         {"PhysicsSystem", typeid(orv::PhysicsSystem)},
-        {"AnimationSystem", std::nullopt},
+        {"AnimationSystem", typeid(tarsk::AnimationSystem)},
         {"LocalPortalSystem", std::nullopt},
         {"AiSystem", std::nullopt},
         {"NavigationSystem", std::nullopt},

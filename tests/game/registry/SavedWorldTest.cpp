@@ -5,11 +5,14 @@
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/serialization/WorldReader.hpp"
 #include "engine/serialization/WorldWriter.hpp"
+#include "engine/tiles/Tileset.hpp"
+#include "game/animation/AnimationDataManager.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/RenderSystem.hpp"
 #include "game/render/SpriteComponent.hpp"
+#include "game/terrain/DefaultTiles.hpp"
 
 #include "game/render/SpriteTestSupport.hpp"
 
@@ -21,9 +24,9 @@ namespace {
 
 struct SavedWorld : ::testing::Test {
     SavedWorld()
-        : serialization(resources, tarsk::buildComponentRegistry({resources, serialization}),
-                        tarsk::buildWorldSystemRegistry({resources, serialization}),
-                        tarsk::buildGlobalSystemRegistry({resources, serialization})) {
+        : serialization(resources, tarsk::buildComponentRegistry(services()),
+                        tarsk::buildWorldSystemRegistry(services()),
+                        tarsk::buildGlobalSystemRegistry(services())) {
         tarsk::buildLightRegistry(serialization);
         texture = files.add("tree", 16, 32);
     }
@@ -66,9 +69,13 @@ struct SavedWorld : ::testing::Test {
                 {"entities", {{{"components", treeRecord()}}, {{"components", lampRecord()}}}}};
     }
 
+    tarsk::RegistryServices services() { return {resources, serialization, tileset, animations}; }
+
     spritetest::TextureFiles files;
     std::string texture;
     orv::ResourceManager resources;
+    orv::Tileset tileset{tarsk::generateDefaultTileDefinitions(), nullptr};
+    tarsk::AnimationDataManager animations;
     orv::SerializationManager serialization;
 };
 
