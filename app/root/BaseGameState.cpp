@@ -1,40 +1,93 @@
 #include "app/root/BaseGameState.hpp"
 
+#include "app/menu/MainMenuGameState.hpp"
+#include "app/root/TileFolder.hpp"
+#include "app/settings/SettingsFile.hpp"
+#include "game/resources/SfTextureResourceCache.hpp"
+
 #include <SFML/Window/VideoMode.hpp>
 #include <SFML/Window/WindowStyle.hpp>
 
+#include <filesystem>
 #include <string>
 
 namespace tarsk {
 
 namespace {
+
 const sf::Time windowCreationFrameTime = sf::milliseconds(16);
+
+const sf::Texture* tilesetTexture(orv::ResourceManager& resources) {
+    return &resources.get(BaseGameState::tilesetTexturePath)
+                .getCache<ResourceCache::SfTextureResourceCache>()
+                ->get();
 }
+
+} // namespace
 
 BaseGameState::BaseGameState() : BaseGameState(std::make_unique<SystemFrameClock>()) {}
 
 BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
-    : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)) {}
+    : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)),
+      input(*window, desktop, gui), tileset({}, tilesetTexture(resources)),
+      serialization(resources, {}, {}, {}) {}
 
 BaseGameState::~BaseGameState() = default;
 
-void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) { eventSource = std::move(source); }
+void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) {
+    eventSource = std::move(source);
+}
 
 void BaseGameState::onInit() {
-    enterWindowed();
+    settings = SettingsFile().load();
+    loadContent();
+    createWindow(sf::VideoMode(1280, 720, 32), sf::Style::Close);
+    window->setFramerateLimit(120);
+    gui.setTarget(*window);
+    desktop.setTarget(*window);
+    gui.setRelativeView(window->getView().getViewport());
+
+    auto menu = std::make_unique<MainMenuGameState>(*this);
+    menu->init();
+    getSubStates().push_back(std::move(menu));
+
+    bindKeys();
+}
+
+void BaseGameState::loadContent() {
+    // No content ships blueprints yet: an absent folder means none rather than a failed start.
+    if (std::filesystem::exists(orv::BlueprintManager::DefaultFolder))
+        serialization.getBlueprintManager().loadAll();
+    TileFolder().loadInto(resources, tileset);
+}
+
+void BaseGameState::bindKeys() {
+    // The root lives as long as the input engine: these connections are never cut.
+    input.keyPressed(sf::Keyboard::B).connect([this] { enterFullscreen(); });
+    input.keyPressed(sf::Keyboard::V).connect([this] { enterWindowed(); });
+}
+
+void BaseGameState::createWindow(sf::VideoMode mode, sf::Uint32 style) {
+    window->create(mode, windowTitle, style, sf::ContextSettings());
+    frameTime = windowCreationFrameTime;
 }
 
 void BaseGameState::enterFullscreen() {
-    window->create(sf::VideoMode(1920, 1080, 32), windowTitle, sf::Style::Fullscreen, sf::ContextSettings());
+    if (input.isMouseOverGui())
+        return;
+    // Re-creating a window drops its frame-rate limit: vertical sync alone paces full screen.
+    createWindow(sf::VideoMode(1920, 1080, 32), sf::Style::Fullscreen);
     window->setVerticalSyncEnabled(true);
-    frameTime = windowCreationFrameTime;
+    gui.setRelativeView(window->getView().getViewport());
 }
 
 void BaseGameState::enterWindowed() {
-    window->create(sf::VideoMode(1280, 720, 32), windowTitle, sf::Style::Close, sf::ContextSettings());
+    if (input.isMouseOverGui())
+        return;
+    createWindow(sf::VideoMode(1280, 720, 32), sf::Style::Close);
     window->setVerticalSyncEnabled(false);
     window->setFramerateLimit(120);
-    frameTime = windowCreationFrameTime;
+    gui.setRelativeView(window->getView().getViewport());
 }
 
 bool BaseGameState::pollEvent(sf::Event& event) {
@@ -47,31 +100,37 @@ void BaseGameState::onUpdate() {
     sf::Event event;
     while (pollEvent(event))
         handleEvent(event);
+    desktop.update(frameTime.asSeconds());
+    gui.update(frameTime.asSeconds());
+    input.update();
 }
 
 void BaseGameState::handleEvent(const sf::Event& event) {
-    if (event.type == sf::Event::Closed) {
-        close();
+    // A closed window yields nothing more; a scripted source may, and must not revive it.
+    if (isClosed())
         return;
-    }
-    if (event.type == sf::Event::KeyPressed) {
-        if (event.key.code == sf::Keyboard::B)
-            enterFullscreen();
-        else if (event.key.code == sf::Keyboard::V)
-            enterWindowed();
-    }
+    desktop.handleEvent(event);
+    gui.handleEvent(event);
+    input.handleEvent(event);
+    if (event.type == sf::Event::Closed)
+        close();
 }
 
 void BaseGameState::onUpdate_late() {
     if (isClosed() || !window->isOpen())
         return;
     window->clear(sf::Color::White);
+    window->resetGLStates();
+    desktop.draw();
+    gui.draw();
     window->display();
-    if (quitRequested) {
+    if (quitRequested)
         close();
-    }
 }
 
-void BaseGameState::onDestroy() { window->close(); }
+void BaseGameState::onDestroy() {
+    SettingsFile().save(settings);
+    window->close();
+}
 
 } // namespace tarsk

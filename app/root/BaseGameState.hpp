@@ -1,20 +1,33 @@
 #pragma once
 
+#include "app/input/InputEngine.hpp"
 #include "app/root/EventSource.hpp"
 #include "app/root/FrameClock.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/serialization/SerializationManager.hpp"
 #include "engine/state/GameState.hpp"
+#include "engine/tiles/Tileset.hpp"
+#include "game/random/RandomNumberGenerator.hpp"
+#include "ui/Desktop.hpp"
+#include "ui/Gui.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Time.hpp>
+#include <nlohmann/json.hpp>
 
 #include <memory>
 
 namespace tarsk {
 
-// The root of the game-state tree: owns the window, the frame clock and the event pump.
+// The root of the game-state tree and the owner of everything that lives as long as the
+// program: the window and its user interfaces, input, content and registries. Every other
+// state receives it by reference and reaches those through it.
+//
+// Content is read relative to the working folder ("./data/..."), as the game ships.
 class BaseGameState : public orv::GameState {
 public:
     static constexpr const char* windowTitle = "tarsk window";
+    inline static const std::string tilesetTexturePath = "./data/tileset.png";
 
     BaseGameState();
     explicit BaseGameState(std::unique_ptr<FrameClock> clock);
@@ -23,28 +36,50 @@ public:
     sf::RenderWindow& getWindow() { return *window; }
     sf::Time& getFrameTime() { return frameTime; }
     bool& getQuitRequested() { return quitRequested; }
+    ui::Desktop& getDesktop() { return desktop; }
+    ui::Gui& getGui() { return gui; }
+    InputEngine& getInput() { return input; }
+    orv::ResourceManager& getResources() { return resources; }
+    RandomNumberGenerator& getRandom() { return random; }
+    orv::Tileset& getTileset() { return tileset; }
+    nlohmann::json& getSettings() { return settings; }
+    orv::SerializationManager& getSerializationManager() { return serialization; }
+    orv::BlueprintManager& getBlueprintManager() { return serialization.getBlueprintManager(); }
 
     // Null restores reading events from the window.
     void setEventSource(std::unique_ptr<EventSource> source);
 
+    // Unless the mouse is over a widget, since then the key belongs to the interface.
     void enterFullscreen();
     void enterWindowed();
 
 protected:
     void onInit() override;
     void onUpdate() override;
+    // The render pass.
     void onUpdate_late() override;
     void onDestroy() override;
 
 private:
     void handleEvent(const sf::Event& event);
     bool pollEvent(sf::Event& event);
+    void createWindow(sf::VideoMode mode, sf::Uint32 style);
+    void loadContent();
+    void bindKeys();
 
-    // Created in onInit: a window needs a display and a GL context, which logic tests lack.
+    // The window exists from construction but opens only in onInit.
     std::unique_ptr<sf::RenderWindow> window;
     std::unique_ptr<FrameClock> frameClock;
     sf::Time frameTime;
     bool quitRequested = false;
+    ui::Desktop desktop;
+    ui::Gui gui;
+    InputEngine input;
+    orv::ResourceManager resources;
+    RandomNumberGenerator random;
+    orv::Tileset tileset;
+    nlohmann::json settings = nlohmann::json::object();
+    orv::SerializationManager serialization;
     std::unique_ptr<EventSource> eventSource;
 };
 

@@ -1,95 +1,123 @@
-#include "app/root/BaseGameState.hpp"
+#include "app/support/RootHarness.hpp"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <memory>
+#include <SFML/Window/Mouse.hpp>
 
 namespace {
 
-class ScriptedClock final : public tarsk::FrameClock {
-public:
-    explicit ScriptedClock(std::deque<sf::Time> times) : times(std::move(times)) {}
-    sf::Time restart() override {
-        sf::Time next = times.empty() ? sf::milliseconds(1) : times.front();
-        if (!times.empty())
-            times.pop_front();
-        return next;
-    }
-
-private:
-    std::deque<sf::Time> times;
-};
-
-struct Root {
-    explicit Root(std::deque<sf::Time> times = {})
-        : state(std::make_unique<ScriptedClock>(std::move(times))) {
-        auto source = std::make_unique<tarsk::QueuedEventSource>();
-        events = source.get();
-        state.setEventSource(std::move(source));
-        state.init();
-    }
-    void push(sf::Event::EventType type) {
-        sf::Event event{};
-        event.type = type;
-        events->push(event);
-    }
-    void pushKey(sf::Keyboard::Key key) {
-        sf::Event event{};
-        event.type = sf::Event::KeyPressed;
-        event.key.code = key;
-        events->push(event);
-    }
-
-    tarsk::BaseGameState state;
-    tarsk::QueuedEventSource* events = nullptr;
-};
+using apptest::RootHarness;
 
 TEST(RootWindow, OpensWindowedAt1280x720) {
-    Root root;
-    ASSERT_TRUE(root.state.getWindow().isOpen());
-    EXPECT_EQ(root.state.getWindow().getSize(), sf::Vector2u(1280, 720));
-    EXPECT_EQ(root.state.getFrameTime(), sf::milliseconds(16));
+    RootHarness harness;
+    harness.start();
+    ASSERT_TRUE(harness.root->getWindow().isOpen());
+    EXPECT_EQ(harness.root->getWindow().getSize(), sf::Vector2u(1280, 720));
+    EXPECT_EQ(harness.root->getFrameTime(), sf::milliseconds(16));
 }
 
 TEST(RootWindow, FrameTimeComesFromTheClockEveryFrame) {
-    Root root({sf::milliseconds(7), sf::microseconds(12900)});
-    root.state.update();
-    EXPECT_EQ(root.state.getFrameTime(), sf::milliseconds(7));
-    root.state.update();
-    EXPECT_EQ(root.state.getFrameTime().asMilliseconds(), 12);
-    EXPECT_FALSE(root.state.isClosed());
+    RootHarness harness({sf::milliseconds(7), sf::microseconds(12900)});
+    harness.start();
+    harness.frame();
+    EXPECT_EQ(harness.root->getFrameTime(), sf::milliseconds(7));
+    harness.frame();
+    EXPECT_EQ(harness.root->getFrameTime().asMilliseconds(), 12);
+    EXPECT_FALSE(harness.root->isClosed());
 }
 
-TEST(RootWindow, CloseEventClosesInTheSameFrame) {
-    Root root;
-    root.push(sf::Event::Closed);
-    root.push(sf::Event::GainedFocus); // still pumped after the close, without effect
-    root.state.update();
-    EXPECT_TRUE(root.state.isClosed());
-    EXPECT_FALSE(root.state.getWindow().isOpen());
+TEST(RootWindow, CloseEventClosesInTheSameFrameAndWritesTheSettingsOnce) {
+    RootHarness harness;
+    harness.start();
+    harness.root->getSettings()["background_music_volume"] = 20.0;
+    harness.push(sf::Event::Closed);
+    harness.pushKey(sf::Keyboard::V); // still pumped after the close, without effect
+    harness.frame();
+    EXPECT_TRUE(harness.root->isClosed());
+    EXPECT_FALSE(harness.root->getWindow().isOpen());
+    EXPECT_TRUE(harness.root->getSubStates().empty());
+    EXPECT_EQ(nlohmann::json::parse(harness.folder.files().read("settings.json")),
+              nlohmann::json::parse(R"({"background_music_volume": 20.0})"));
+    // Destroying the closed root does not write again.
+    std::filesystem::remove(harness.folder.files() / "settings.json");
+    harness.root.reset();
+    EXPECT_FALSE(std::filesystem::exists(harness.folder.files() / "settings.json"));
 }
 
 TEST(RootWindow, QuitRequestEndsAfterTheFrameIsDrawn) {
-    Root root;
-    root.state.update();
-    root.state.getQuitRequested() = true;
-    root.state.update();
-    EXPECT_TRUE(root.state.isClosed());
-    EXPECT_FALSE(root.state.getWindow().isOpen());
+    RootHarness harness;
+    harness.start();
+    harness.frame();
+    harness.root->getQuitRequested() = true;
+    harness.frame();
+    EXPECT_TRUE(harness.root->isClosed());
+    EXPECT_FALSE(harness.root->getWindow().isOpen());
 }
 
-TEST(RootWindow, BAndVRecreateTheWindow) {
-    Root root({sf::milliseconds(40), sf::milliseconds(40)});
-    root.pushKey(sf::Keyboard::B);
-    root.state.update();
-    EXPECT_EQ(root.state.getWindow().getSize(), sf::Vector2u(1920, 1080));
+TEST(RootWindow, BAndVRecreateTheWindowWhenTheMouseIsOffTheInterface) {
+    RootHarness harness({sf::milliseconds(40), sf::milliseconds(40)});
+    harness.start();
+    // The menu sits in the middle: the corner is clear of it.
+    sf::Mouse::setPosition({2, 2}, harness.root->getWindow());
+    harness.pushKey(sf::Keyboard::B);
+    harness.frame();
+    EXPECT_EQ(harness.root->getWindow().getSize(), sf::Vector2u(1920, 1080));
     // The frame that re-creates the window runs with 16 ms, not the measured time.
-    EXPECT_EQ(root.state.getFrameTime(), sf::milliseconds(16));
-    root.pushKey(sf::Keyboard::V);
-    root.state.update();
-    EXPECT_EQ(root.state.getWindow().getSize(), sf::Vector2u(1280, 720));
-    EXPECT_EQ(root.state.getFrameTime(), sf::milliseconds(16));
+    EXPECT_EQ(harness.root->getFrameTime(), sf::milliseconds(16));
+    // The interface follows the new window size.
+    EXPECT_EQ(harness.root->getGui().getSize(), sf::Vector2f(1920, 1080));
+    sf::Mouse::setPosition({2, 2}, harness.root->getWindow());
+    harness.pushKey(sf::Keyboard::V);
+    harness.frame();
+    EXPECT_EQ(harness.root->getWindow().getSize(), sf::Vector2u(1280, 720));
+    EXPECT_EQ(harness.root->getFrameTime(), sf::milliseconds(16));
+}
+
+TEST(RootWindow, BOverTheMenuDoesNothing) {
+    RootHarness harness({sf::milliseconds(40)});
+    harness.start();
+    sf::Mouse::setPosition({640, 360 - 110 + 20}, harness.root->getWindow());
+    ASSERT_TRUE(harness.root->getInput().isMouseOverGui());
+    harness.pushKey(sf::Keyboard::B);
+    harness.frame();
+    EXPECT_EQ(harness.root->getWindow().getSize(), sf::Vector2u(1280, 720));
+    EXPECT_EQ(harness.root->getFrameTime(), sf::milliseconds(40));
+}
+
+TEST(RootStartup, LoadsTheTileFilesAndKeepsForeignSettings) {
+    RootHarness harness;
+    harness.folder.files().write("data/tiles/more/sand.tiles",
+                                 R"([{"tile_id": "SAND", "default": [16, 0, 16, 16]}])");
+    harness.folder.files().write("data/tiles/readme.txt",
+                                 R"({"tile_id": "NOPE", "default": [0, 0, 16, 16]})");
+    harness.folder.files().write("settings.json", R"({"modded": [1, 2], "background_music_volume": 12.5})");
+    harness.start();
+    const orv::Tileset& tiles = harness.root->getTileset();
+    EXPECT_NE(tiles.findTile("GRASS"), tiles.end());
+    EXPECT_NE(tiles.findTile("SAND"), tiles.end());
+    EXPECT_EQ(tiles.findTile("NOPE"), tiles.end());
+    EXPECT_NE(tiles.getTexture(), nullptr);
+    harness.push(sf::Event::Closed);
+    harness.frame();
+    EXPECT_EQ(nlohmann::json::parse(harness.folder.files().read("settings.json")),
+              nlohmann::json::parse(R"({"modded": [1, 2], "background_music_volume": 12.5})"));
+}
+
+TEST(RootStartup, BrokenSettingsDoNotStopTheGame) {
+    RootHarness harness;
+    harness.folder.files().write("settings.json", "{ not json");
+    testing::internal::CaptureStdout();
+    harness.start();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(harness.root->getSettings(), nlohmann::json::object());
+    EXPECT_EQ(harness.folder.files().read("settings.json.bak"), "{ not json");
+    EXPECT_TRUE(harness.root->getWindow().isOpen());
+}
+
+TEST(RootStartup, MissingTileFolderFailsTheStart) {
+    RootHarness harness;
+    std::filesystem::remove_all(harness.folder.files() / "data/tiles");
+    EXPECT_THROW(harness.start(), std::filesystem::filesystem_error);
 }
 
 } // namespace

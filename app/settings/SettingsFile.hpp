@@ -1,0 +1,35 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+namespace tarsk {
+
+// The player's settings on disk: one JSON object, read at start-up and written back at exit.
+// Keys the game does not know are carried through untouched.
+class SettingsFile {
+public:
+    inline static const std::filesystem::path DefaultPath = "./settings.json";
+
+    explicit SettingsFile(std::filesystem::path path = DefaultPath) : path(std::move(path)) {}
+
+    // The settings object; {} when there is no file or it holds something other than an object.
+    // A file that cannot be read as JSON must not stop the game: it is reported on standard
+    // output, moved aside to "<name>.bak" for the player to recover, and {} is used. A failing
+    // existence test (anything but "not found") throws std::filesystem::filesystem_error.
+    nlohmann::json load() const;
+    // Replaces the file in one step (a temporary file renamed over it), so a crash while writing
+    // never leaves half a file. Failures are silent: losing a volume change must not stop the exit.
+    void save(const nlohmann::json& settings) const noexcept;
+
+    const std::filesystem::path& getPath() const { return path; }
+    std::filesystem::path getBackupPath() const;
+
+private:
+    void keepBrokenFile(const std::string& reason) const;
+
+    std::filesystem::path path;
+};
+
+} // namespace tarsk

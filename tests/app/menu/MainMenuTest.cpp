@@ -1,0 +1,159 @@
+#include "app/ingame/IngameBaseGameState.hpp"
+#include "app/menu/MainMenuGameState.hpp"
+#include "app/savegame/LoadedSavegameGameState.hpp"
+#include "app/support/RootHarness.hpp"
+#include "ui/Label.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>;
+using Ingame = tarsk::IngameBaseGameState<1>;
+
+// One inactive world and nothing that needs a registered type: enough to walk the whole road.
+const char* const quietGame = R"({"global": {"wm_id_counter": 1, "systems_global": [],
+    "worldContainers": [{"_id": 0, "_isActive": false, "_name": "Asleep", "systems_local": [], "entities": []}]}})";
+
+sf::Vector2f centreOf(const ui::Widget& widget) {
+    return widget.getAbsolutePosition() + widget.getSize() / 2.f;
+}
+
+struct Menu : testing::Test {
+    Menu() { harness.start(); }
+
+    tarsk::MainMenuGameState& menu() {
+        return dynamic_cast<tarsk::MainMenuGameState&>(*harness.root->getSubStates().front());
+    }
+    // Clicks "New Game" and runs the frame; returns what the game printed meanwhile.
+    std::string clickNewGame() {
+        harness.pushClick(centreOf(*menu().getNewGameButton()));
+        testing::internal::CaptureStdout();
+        harness.frame();
+        return testing::internal::GetCapturedStdout();
+    }
+    LoadedGame* loadedGame() {
+        auto& children = menu().getSubStates();
+        return children.empty() ? nullptr : dynamic_cast<LoadedGame*>(children.front().get());
+    }
+
+    apptest::RootHarness harness;
+};
+
+TEST_F(Menu, IsTheRootsFirstChildWithTitleVersionAndButtons) {
+    ASSERT_FALSE(harness.root->getSubStates().empty());
+    ASSERT_NE(dynamic_cast<tarsk::MainMenuGameState*>(harness.root->getSubStates().front().get()), nullptr);
+    const auto& group = menu().getGroup();
+    ASSERT_EQ(harness.root->getGui().getWidgets().size(), 1u);
+    EXPECT_EQ(harness.root->getGui().getWidgets().front(), group);
+
+    std::vector<std::string> labels;
+    for (const auto& widget : group->getWidgets()) {
+        if (auto label = std::dynamic_pointer_cast<ui::Label>(widget))
+            labels.push_back(label->getText());
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Ostrevale", "pre-alpha.0.3"}));
+    EXPECT_EQ(menu().getNewGameButton()->getText(), "New Game");
+    EXPECT_TRUE(menu().getNewGameButton()->isEnabled());
+    EXPECT_EQ(menu().getContinueButton()->getText(), "Continue");
+    EXPECT_FALSE(menu().getContinueButton()->isEnabled());
+
+    // Full width, 220 high, in the middle of the window; the buttons in its lower part.
+    EXPECT_EQ(group->getSize(), sf::Vector2f(1280, 220));
+    EXPECT_EQ(group->getPosition(), sf::Vector2f(0, 250));
+    const sf::Vector2f newGame = centreOf(*menu().getNewGameButton());
+    const sf::Vector2f continueAt = centreOf(*menu().getContinueButton());
+    EXPECT_LT(newGame.x, 640.f);
+    EXPECT_GT(continueAt.x, 640.f);
+    EXPECT_FLOAT_EQ(newGame.y, 250 + 180 + 20);
+}
+
+TEST_F(Menu, ContinueDoesNothing) {
+    harness.pushClick(centreOf(*menu().getContinueButton()));
+    harness.frame();
+    EXPECT_TRUE(menu().getSubStates().empty());
+    EXPECT_TRUE(menu().getGroup()->isVisible());
+}
+
+TEST_F(Menu, NewGameRunsTheLoadedGameWithTheIngameRootAndHidesTheMenu) {
+    harness.folder.writeGameFile(quietGame);
+    EXPECT_EQ(clickNewGame(), "");
+    LoadedGame* game = loadedGame();
+    ASSERT_NE(game, nullptr);
+    ASSERT_EQ(game->getSubStates().size(), 1u);
+    EXPECT_NE(dynamic_cast<Ingame*>(game->getSubStates().front().get()), nullptr);
+    EXPECT_EQ(game->getSavegame().worldManager->getWorldContainers().front()->getName(), "Asleep");
+    EXPECT_FALSE(menu().getGroup()->isVisible());
+    // A hidden menu does not count as interface under the mouse.
+    EXPECT_FALSE(harness.root->getInput().isPointOverGui(centreOf(*menu().getNewGameButton())));
+    harness.frame();
+    EXPECT_FALSE(game->isClosed());
+}
+
+TEST_F(Menu, EndingTheIngameRootEndsTheLoadedGameAndBringsTheMenuBack) {
+    harness.folder.writeGameFile(quietGame);
+    clickNewGame();
+    ASSERT_NE(loadedGame(), nullptr);
+    loadedGame()->getSubStates().front()->close();
+    EXPECT_TRUE(loadedGame()->isClosed());
+    EXPECT_TRUE(menu().getGroup()->isVisible());
+    harness.frame();
+    EXPECT_TRUE(menu().getSubStates().empty());
+}
+
+TEST_F(Menu, MarkedEntitiesLeaveEveryWorldAfterTheFrameActiveOrNot) {
+    harness.folder.writeGameFile(quietGame);
+    clickNewGame();
+    ASSERT_NE(loadedGame(), nullptr);
+    orv::World& asleep = *loadedGame()->getSavegame().worldManager->getWorldContainers().front()->getWorld();
+    auto add = [&asleep] {
+        auto entity = std::make_unique<orv::Entity>();
+        entity->init();
+        return asleep.addEntity(std::move(entity));
+    };
+    const orv::Entity* kept = add();
+    const orv::Entity* doomed = add();
+    asleep.markForRemoval(doomed);
+    harness.frame();
+    EXPECT_FALSE(asleep.contains(doomed));
+    EXPECT_TRUE(asleep.contains(kept));
+    EXPECT_EQ(asleep.getEntityCount(), 1u);
+}
+
+TEST_F(Menu, AGameThatCannotStartIsReportedAndTheMenuStaysUsable) {
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {"", "test_entities_save.json"},
+        {"{\"global\": ", "parse"},
+        {"[]", "with array"},
+        {R"({"global": {"wm_id_counter": 1, "systems_global": [], "worldContainers": [
+            {"_id": 4, "_isActive": true, "_name": "Island", "systems_local": [], "entities": []}]}})",
+         "world 4 \"Island\" cannot run: it has no PhysicsSystem"},
+    };
+    for (const auto& [text, reason] : broken) {
+        if (text.empty())
+            std::filesystem::remove(harness.folder.files() / "test_entities_save.json");
+        else
+            harness.folder.writeGameFile(text);
+        const std::string said = clickNewGame();
+        EXPECT_NE(said.find("New Game failed"), std::string::npos) << said;
+        EXPECT_NE(said.find(reason), std::string::npos) << said;
+        EXPECT_TRUE(menu().getSubStates().empty()) << reason;
+        EXPECT_TRUE(menu().getGroup()->isVisible()) << reason;
+        EXPECT_TRUE(menu().getNewGameButton()->isEnabled()) << reason;
+    }
+    harness.folder.writeGameFile(quietGame);
+    EXPECT_EQ(clickNewGame(), "");
+    EXPECT_NE(loadedGame(), nullptr);
+}
+
+TEST_F(Menu, DestroyedMenuTakesItsWidgetsAlong) {
+    auto group = menu().getGroup();
+    menu().close();
+    EXPECT_TRUE(harness.root->getGui().getWidgets().empty());
+    EXPECT_EQ(group->getParent(), nullptr);
+}
+
+} // namespace

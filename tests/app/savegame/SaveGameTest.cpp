@@ -1,0 +1,195 @@
+#include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
+#include "app/savegame/LoadedSavegameSaverToFolder.hpp"
+#include "app/support/TempFolder.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/serialization/BindTypeIndex.hpp"
+#include "engine/serialization/SerializationManager.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/time/TimeSystem.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using nlohmann::json;
+
+const char* const gameText = R"({
+    "PlayerWorldContainer": 0,
+    "modNotes": {"author": "someone", "list": [1, 2, 3]},
+    "global": {
+        "wm_id_counter": 2,
+        "systems_global": [],
+        "worldContainers": [
+            {"_id": 0, "_isActive": true, "_name": "Island",
+             "systems_local": [{"_SystemTypeId": "TimeSystem", "time.hours": 6, "time.minutes": 30, "time.seconds": 5},
+                               {"_SystemTypeId": "PhysicsSystem"}],
+             "entities": [{"components": {"transform": {"position": [3.0, 4.0, 0.0], "rotation": 0.0, "scale": [1.0, 1.0]}}}]},
+            {"_id": 1, "_isActive": false, "_name": "Dungeon",
+             "systems_local": [{"_SystemTypeId": "PhysicsSystem"}],
+             "entities": []}
+        ]
+    }
+})";
+
+struct SaveGame : testing::Test {
+    SaveGame()
+        : types(resources,
+                {{orv::TransformationComponent::Name,
+                  orv::bindTypeIndex<orv::TransformationComponent>(&orv::TransformationComponent::fromJson)}},
+                {{"TimeSystem", orv::bindTypeIndex<tarsk::TimeSystem>(&tarsk::TimeSystem::fromJson)},
+                 {orv::PhysicsSystem::TypeName,
+                  orv::bindTypeIndex<orv::PhysicsSystem>(&orv::PhysicsSystem::create)}},
+                {}) {}
+
+    tarsk::LoadedSavegame load() { return tarsk::LoadedSavegameLoaderFromFolder(types, file()).load(); }
+    void save(tarsk::LoadedSavegame& game) {
+        testing::internal::CaptureStdout();
+        tarsk::LoadedSavegameSaverToFolder(types, file()).save(game);
+        said = testing::internal::GetCapturedStdout();
+    }
+    std::filesystem::path file() const { return folder / "test_entities_save.json"; }
+    json written() const { return json::parse(folder.read("test_entities_save.json")); }
+
+    apptest::TempFolder folder;
+    orv::ResourceManager resources;
+    orv::SerializationManager types;
+    std::string said;
+};
+
+TEST_F(SaveGame, LoadBuildsTheWorldsFromGlobal) {
+    folder.write("test_entities_save.json", gameText);
+    tarsk::LoadedSavegame game = load();
+    ASSERT_TRUE(game.worldManager);
+    EXPECT_EQ(game.worldManager->getIdCounter(), 2u);
+    auto containers = game.worldManager->getWorldContainers();
+    ASSERT_EQ(containers.size(), 2u);
+    EXPECT_EQ(containers[0]->getName(), "Island");
+    EXPECT_FALSE(containers[1]->isActive());
+    EXPECT_EQ(containers[0]->getWorld()->getEntityCount(), 1u);
+    EXPECT_EQ(containers[0]->getWorld()->getSystem<tarsk::TimeSystem>()->getDayTime().getMinute(), 30u);
+    EXPECT_EQ(game.data["PlayerWorldContainer"], 0);
+}
+
+TEST_F(SaveGame, LoadSaveLoadGivesTheSameGame) {
+    folder.write("test_entities_save.json", gameText);
+    tarsk::LoadedSavegame first = load();
+    save(first);
+    const json once = written();
+    tarsk::LoadedSavegame second = load();
+    save(second);
+    EXPECT_EQ(written(), once);
+    // The writer's form of the world manager is what was read, plus the persistence the reader
+    // gives every loaded entity (saved again, so nothing is lost).
+    EXPECT_EQ(once["global"]["worldContainers"][0]["entities"],
+              json::parse(gameText)["global"]["worldContainers"][0]["entities"]);
+    EXPECT_EQ(once["global"]["worldContainers"][0]["systems_local"],
+              json::parse(gameText)["global"]["worldContainers"][0]["systems_local"]);
+    EXPECT_EQ(said, "you save ma dood\n");
+}
+
+TEST_F(SaveGame, SavedFileIsIndentedByFourAndEndsWithALineEnd) {
+    folder.write("test_entities_save.json", R"({"global": {"wm_id_counter": 7, "systems_global": []}})");
+    tarsk::LoadedSavegame game = load();
+    save(game);
+    EXPECT_EQ(
+        folder.read("test_entities_save.json"),
+        "{\n    \"global\": {\n        \"systems_global\": [],\n        \"wm_id_counter\": 7\n    }\n}\n");
+}
+
+TEST_F(SaveGame, StatesWriteTheirPartsBeforeTheFileAndForeignKeysStay) {
+    folder.write("test_entities_save.json", gameText);
+    tarsk::LoadedSavegame game = load();
+    tarsk::TimeSystem& time =
+        *game.worldManager->getWorldContainers()[0]->getWorld()->getSystem<tarsk::TimeSystem>();
+    time.setDayTime(tarsk::DayTime(1, 2, 3));
+    game.beforeSave.connect([&] {
+        game.data["PlayerWorldContainer"] = 1;
+        game.data["Missions_Data"] = {{"FIRST", {{"_state", 2}}}};
+        // Too late to change the worlds of this save.
+        time.setDayTime(tarsk::DayTime(4, 5, 6));
+    });
+    save(game);
+    const json out = written();
+    EXPECT_EQ(out["PlayerWorldContainer"], 1);
+    EXPECT_EQ(out["Missions_Data"]["FIRST"]["_state"], 2);
+    EXPECT_EQ(out["modNotes"], json::parse(gameText)["modNotes"]);
+    EXPECT_EQ(out["global"]["worldContainers"][0]["systems_local"][0]["time.hours"], 1);
+    // The document in memory holds the states' parts; its worlds stay those that were read.
+    EXPECT_EQ(game.data["Missions_Data"], out["Missions_Data"]);
+    EXPECT_EQ(game.data["global"], json::parse(gameText)["global"]);
+}
+
+TEST_F(SaveGame, FailedWriteLeavesTheOriginalIntactAndNamesThePath) {
+    folder.write("test_entities_save.json", gameText);
+    tarsk::LoadedSavegame game = load();
+    // The temporary file's place is taken, so the new file can never be written.
+    std::filesystem::create_directories(folder / "test_entities_save.json.tmp");
+    try {
+        save(game);
+        FAIL() << "saving should have failed";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(file().string()), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(folder.read("test_entities_save.json"), gameText);
+    EXPECT_EQ(said.find("you save ma dood"), std::string::npos);
+}
+
+TEST_F(SaveGame, ADocumentThatCannotBeWrittenTouchesNothing) {
+    folder.write("test_entities_save.json", gameText);
+    tarsk::LoadedSavegame game = load();
+    game.data["PlayerName"] = std::string("\xff\xfe broken");
+    EXPECT_THROW(save(game), json::type_error);
+    EXPECT_EQ(folder.read("test_entities_save.json"), gameText);
+    EXPECT_FALSE(std::filesystem::exists(folder / "test_entities_save.json.tmp"));
+}
+
+TEST_F(SaveGame, MissingFileIsAnErrorNamingIt) {
+    try {
+        load();
+        FAIL() << "loading should have failed";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("test_entities_save.json"), std::string::npos);
+    }
+}
+
+TEST_F(SaveGame, BadDocumentsFailWithTheJsonLibrarysErrors) {
+    folder.write("test_entities_save.json", "{\"global\": ");
+    EXPECT_THROW(load(), json::parse_error);
+
+    folder.write("test_entities_save.json", "[1, 2]");
+    try {
+        load();
+        FAIL() << "an array is no game";
+    } catch (const json::type_error& error) {
+        EXPECT_EQ(error.id, 305);
+        EXPECT_NE(std::string(error.what()).find("cannot use operator[] with a string argument with array"),
+                  std::string::npos);
+    }
+
+    folder.write("test_entities_save.json", R"({"global": {"wm_id_counter": 1, "systems_global": [],
+        "worldContainers": [{"_id": 0, "_isActive": true, "_name": "w", "entities": [],
+                             "systems_local": [{"_SystemTypeId": "NoSuchSystem"}]}]}})");
+    EXPECT_THROW(load(), std::out_of_range);
+}
+
+TEST_F(SaveGame, TextAfterTheDocumentIsNotRead) {
+    folder.write("test_entities_save.json",
+                 R"({"global": {"wm_id_counter": 3, "systems_global": []}} trailing words)");
+    EXPECT_EQ(load().worldManager->getIdCounter(), 3u);
+}
+
+TEST_F(SaveGame, NullDocumentHasANullGlobalPartWhichTheWorldReaderRefuses) {
+    folder.write("test_entities_save.json", "null");
+    try {
+        load();
+        FAIL() << "a null world manager cannot be read";
+    } catch (const json::type_error& error) {
+        EXPECT_EQ(error.id, 305);
+        EXPECT_NE(std::string(error.what()).find("with null"), std::string::npos) << error.what();
+    }
+}
+
+} // namespace

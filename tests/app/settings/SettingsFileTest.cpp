@@ -1,0 +1,89 @@
+#include "app/settings/SettingsFile.hpp"
+#include "app/support/TempFolder.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using nlohmann::json;
+
+TEST(SettingsFile, MissingFileGivesAnEmptyObject) {
+    apptest::TempFolder folder;
+    const json settings = tarsk::SettingsFile(folder / "settings.json").load();
+    EXPECT_EQ(settings, json::object());
+}
+
+TEST(SettingsFile, RoundTripKeepsKeysTheGameDoesNotKnow) {
+    apptest::TempFolder folder;
+    folder.write("settings.json", R"({"background_music_volume": 35.5, "window": {"scale": [2, 3]}})");
+    tarsk::SettingsFile file(folder / "settings.json");
+    json settings = file.load();
+    EXPECT_EQ(settings["window"], json::parse(R"({"scale": [2, 3]})"));
+    settings["background_music_volume"] = 60.0;
+    file.save(settings);
+    EXPECT_EQ(file.load(), json::parse(R"({"background_music_volume": 60.0, "window": {"scale": [2, 3]}})"));
+}
+
+TEST(SettingsFile, WritesPrettyWithFourSpaces) {
+    apptest::TempFolder folder;
+    tarsk::SettingsFile file(folder / "settings.json");
+    file.save(json{{"background_music_volume", 50.0}});
+    EXPECT_EQ(folder.read("settings.json"), "{\n    \"background_music_volume\": 50.0\n}");
+    file.save(json::object());
+    EXPECT_EQ(folder.read("settings.json"), "{}");
+}
+
+TEST(SettingsFile, DocumentsOtherThanObjectsCountAsNoSettings) {
+    apptest::TempFolder folder;
+    tarsk::SettingsFile file(folder / "settings.json");
+    for (const char* text : {"[1, 2, 3]", "42", "null", "\"loud\""}) {
+        folder.write("settings.json", text);
+        EXPECT_EQ(file.load(), json::object()) << text;
+        // Nothing was wrong with the file as JSON: it stays where it is, without a backup.
+        EXPECT_FALSE(std::filesystem::exists(file.getBackupPath())) << text;
+    }
+}
+
+TEST(SettingsFile, InvalidJsonStartsEmptyAndKeepsTheBrokenFileAsBackup) {
+    apptest::TempFolder folder;
+    const std::string broken = "{\"background_music_volume\": 40, // comment\n}";
+    folder.write("settings.json", broken);
+    tarsk::SettingsFile file(folder / "settings.json");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(file.load(), json::object());
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_NE(said.find("settings.json"), std::string::npos) << said;
+    EXPECT_EQ(folder.read("settings.json.bak"), broken);
+
+    file.save(json{{"background_music_volume", 40.0}});
+    EXPECT_EQ(file.load(), json::parse(R"({"background_music_volume": 40.0})"));
+    EXPECT_EQ(folder.read("settings.json.bak"), broken);
+}
+
+TEST(SettingsFile, FailedWriteIsSilentAndLeavesNoTemporaryFile) {
+    apptest::TempFolder folder;
+    // A folder where the file should be: the rename over it fails.
+    std::filesystem::create_directories(folder / "settings.json" / "inside");
+    tarsk::SettingsFile file(folder / "settings.json");
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(file.save(json{{"a", 1}}));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_FALSE(std::filesystem::exists(folder / "settings.json.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "settings.json"));
+
+    tarsk::SettingsFile nowhere(folder / "no" / "such" / "folder" / "settings.json");
+    EXPECT_NO_THROW(nowhere.save(json{{"a", 1}}));
+    EXPECT_FALSE(std::filesystem::exists(folder / "no"));
+}
+
+TEST(SettingsFile, ReplacingKeepsTheOldFileUntilTheNewOneIsComplete) {
+    apptest::TempFolder folder;
+    folder.write("settings.json", R"({"kept": true})");
+    // The temporary file cannot be made: the old settings must survive untouched.
+    std::filesystem::create_directories(folder / "settings.json.tmp");
+    tarsk::SettingsFile file(folder / "settings.json");
+    file.save(json{{"kept", false}});
+    EXPECT_EQ(file.load(), json::parse(R"({"kept": true})"));
+}
+
+} // namespace
