@@ -30,9 +30,11 @@ std::vector<const Entity*> EntityManager::addEntities(std::vector<std::unique_pt
     }
     std::vector<const Entity*> added;
     added.reserve(batch.size());
+    for (const auto& entity : batch)
+        added.push_back(entity.get());
+    entitiesArriving.emit(added);
     for (auto& entity : batch) {
         entity->setWorld(&self);
-        added.push_back(entity.get());
         entities.push_back(std::move(entity));
     }
     batch.clear();

@@ -44,6 +44,9 @@ public:
     ORV_API unsigned long long getEntityCount() const;
     const EntityList& getEntities() const { return entities; }
 
+    // Emitted for a checked batch before any of it is inserted: a listener that throws refuses
+    // the whole batch, and the caller keeps every entity.
+    EntityBatchSignal& getEntitiesArrivingSignal() { return entitiesArriving; }
     EntityBatchSignal& getEntitiesAddedSignal() { return entitiesAdded; }
     EntityBatchSignal& getEntitiesRemovedSignal() { return entitiesRemoved; }
     smartsignals::Signal<void(unsigned long long)>& getEntityCountChangedSignal() {
@@ -61,6 +64,7 @@ private:
     EntityList entities;
     std::vector<const Entity*> markedForRemoval;
     std::unordered_set<const Entity*> marked;
+    EntityBatchSignal entitiesArriving;
     EntityBatchSignal entitiesAdded;
     EntityBatchSignal entitiesRemoved;
     smartsignals::Signal<void(unsigned long long)> entityCountChanged;

@@ -18,13 +18,16 @@ std::unique_ptr<TerrainSystem> TerrainSystem::create(const nlohmann::json&) {
 
 void TerrainSystem::onPreInit(orv::World* world) {
     timeSystem = world->getSystem<TimeSystem>();
+    // A second terrain is refused before its batch enters the world.
+    world->getEntitiesArrivingSignal().connectTracked(
+        connections, [this](const std::vector<const orv::Entity*>& batch) { findArrivingTerrain(batch); });
     world->getEntitiesAddedSignal().connectTracked(
         connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
     world->getEntitiesRemovedSignal().connectTracked(
         connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
 }
 
-void TerrainSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
+const orv::Entity* TerrainSystem::findArrivingTerrain(const std::vector<const orv::Entity*>& batch) const {
     const orv::Entity* arriving = nullptr;
     for (const orv::Entity* entity : batch) {
         if (!entity->hasComponent<TerrainComponent>())
@@ -33,7 +36,11 @@ void TerrainSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch
             throw std::logic_error("A world has one terrain; a second terrain entity was added");
         arriving = entity;
     }
-    if (arriving) {
+    return arriving;
+}
+
+void TerrainSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
+    if (const orv::Entity* arriving = findArrivingTerrain(batch)) {
         terrainEntity = arriving;
         terrain = arriving->getComponent<TerrainComponent>();
     }

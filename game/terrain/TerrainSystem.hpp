@@ -50,6 +50,7 @@ public:
 private:
     // A batch that would bring a second terrain is refused as a whole (std::logic_error): the
     // terrain held stays.
+    const orv::Entity* findArrivingTerrain(const std::vector<const orv::Entity*>& batch) const;
     void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
     void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
 

@@ -93,6 +93,28 @@ TEST(WorldEntities, BatchWithAnUninitialisedEntityIsRefusedWhole) {
     EXPECT_EQ(first->getWorld(), nullptr);
 }
 
+TEST(WorldEntities, ArrivingListenersSeeTheBatchBeforeInsertionAndMayRefuseIt) {
+    orv::World world;
+    WorldSpy spy(world);
+    bool refuse = true;
+    world.getEntitiesArrivingSignal().connect([&](const Batch& batch) {
+        spy.log.push_back("arriving " + std::to_string(batch.size()) +
+                          " count=" + std::to_string(world.getEntityCount()));
+        if (refuse)
+            throw std::logic_error("refused");
+    });
+    Owned batch = threeEntities();
+    EXPECT_THROW(world.addEntities(std::move(batch)), std::logic_error);
+    EXPECT_EQ(world.getEntityCount(), 0u);
+    ASSERT_EQ(batch.size(), 3u);
+    EXPECT_EQ(batch[2]->getWorld(), nullptr);
+    EXPECT_EQ(spy.log, (Log{"arriving 3 count=0"}));
+
+    refuse = false;
+    world.addEntities(std::move(batch));
+    EXPECT_EQ(spy.log, (Log{"arriving 3 count=0", "arriving 3 count=0", "added 3 count=3", "count 3"}));
+}
+
 TEST(WorldEntities, AddEntityOfAnUninitialisedEntityLeavesItWithTheCaller) {
     orv::World world;
     WorldSpy spy(world);

@@ -89,6 +89,10 @@ TEST_F(TerrainSystemTest, ASecondTerrainIsRefusedAndTheFirstStays) {
     TerrainComponent& secondTerrain = *second->getComponent<TerrainComponent>();
     EXPECT_THROW(w.world.addEntity(std::move(second)), std::logic_error);
     EXPECT_EQ(w.terrain->getTerrainEntity(), first);
+    // Refused before it entered the world: the caller still owns it.
+    EXPECT_EQ(w.world.getEntityCount(), 1u);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->getWorld(), nullptr);
 
     w.frame(sf::milliseconds(40));
     EXPECT_EQ(terrainOf(first).getTilemap().getTime(), 40u);
@@ -101,6 +105,8 @@ TEST_F(TerrainSystemTest, ABatchWithTwoTerrainsIsRefusedWhole) {
     batch.push_back(terrainEntity(tileset, {2, 2}));
     EXPECT_THROW(w.world.addEntities(std::move(batch)), std::logic_error);
     EXPECT_EQ(w.terrain->getTerrainEntity(), nullptr);
+    EXPECT_EQ(w.world.getEntityCount(), 0u);
+    EXPECT_EQ(batch.size(), 2u);
 }
 
 TEST_F(TerrainSystemTest, RemovingTheTerrainForgetsIt) {
