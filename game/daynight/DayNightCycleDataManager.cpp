@@ -1,0 +1,71 @@
+#include "game/daynight/DayNightCycleDataManager.hpp"
+
+#include "engine/common/Lookup.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+namespace tarsk {
+
+namespace {
+
+// Bad values are refused here, once, rather than failing every frame of the world using them.
+DayNightCycleState readState(const std::string& id, const nlohmann::json& json) {
+    const float begin = json.at("beginPercent").get<float>();
+    if (!(begin >= 0.0f && begin <= 1.0f))
+        throw std::runtime_error("dayNightCycle \"" + id + "\": beginPercent must lie in [0, 1]");
+    const nlohmann::json& color = json.at("color");
+    sf::Uint8 channels[4];
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double value = color.at(i).get<double>();
+        if (!(value >= 0.0 && value <= 255.0))
+            throw std::runtime_error("dayNightCycle \"" + id + "\": colour channels must lie in [0, 255]");
+        channels[i] = static_cast<sf::Uint8>(value);
+    }
+    return {sf::Color(channels[0], channels[1], channels[2], channels[3]), begin};
+}
+
+} // namespace
+
+void DayNightCycleDataManager::loadDirectory(const std::filesystem::path& directory) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".json")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files) {
+        std::ifstream stream(file, std::ios::binary);
+        const nlohmann::json document = nlohmann::json::parse(stream);
+        if (document.is_object()) {
+            addDefinition(document);
+        } else if (document.is_array()) {
+            for (const auto& element : document) {
+                if (!element.is_object())
+                    throw std::runtime_error("invalid element in dayNightCycle file array");
+                addDefinition(element);
+            }
+        } else {
+            throw std::runtime_error("invalid dayNightCycle file");
+        }
+    }
+}
+
+void DayNightCycleDataManager::addDefinition(const nlohmann::json& json) {
+    std::string id = json.at("id").get<std::string>();
+    std::vector<DayNightCycleState> states;
+    for (const auto& state : json.at("states"))
+        states.push_back(readState(id, state));
+    if (definitions.contains(id))
+        return;
+    definitions.emplace(id, DayNightCycleDefinition(id, std::move(states)));
+}
+
+const DayNightCycleDefinition& DayNightCycleDataManager::getDefinition(const std::string& id) const {
+    return orv::lookup(definitions, id);
+}
+
+} // namespace tarsk
