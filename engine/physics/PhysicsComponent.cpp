@@ -180,6 +180,7 @@ void PhysicsComponent::addToSimulation(b2World& world, const Entity* entity) {
     bodyDef.angle = transformation->getRotation() * Pi / 180.f;
     body = world.CreateBody(&bodyDef);
     fixtureDef.shape = shape.get();
+    fixtureDef.userData.pointer = reinterpret_cast<uintptr_t>(this);
     body->CreateFixture(&fixtureDef);
 
     for (u32 i = 0; i < sensorDefinitions.size(); ++i) {
@@ -192,6 +193,7 @@ void PhysicsComponent::addToSimulation(b2World& world, const Entity* entity) {
         b2Body* sensorBody = world.CreateBody(&def);
         for (b2FixtureDef fixture : definition.fixtureDefs) {
             fixture.isSensor = true;
+            fixture.userData.pointer = reinterpret_cast<uintptr_t>(this);
             sensorBody->CreateFixture(&fixture);
         }
         sensors.push_back({{definition.bodyDef.position.x, definition.bodyDef.position.y}, i, sensorBody});

@@ -30,7 +30,8 @@ class TransformationComponent;
 // Body and transformation follow each other: moving the transformation moves the bodies, and
 // after every step the body's position and angle are copied into the transformation.
 //
-// Every body carries its entity as user data. Contact signals fire from inside the Box2D step,
+// Every body carries its entity as user data, and every fixture this component as its own.
+// Contact signals fire from inside the Box2D step,
 // where the world is locked: listeners must not move, create or destroy bodies there (moving
 // throws std::logic_error) and should defer such work until after the update.
 class PhysicsComponent : public SerializableComponent {

@@ -27,6 +27,18 @@ std::exception_ptr PhysicsContactListener::takeDeferred() {
     return std::exchange(deferred, nullptr);
 }
 
+namespace {
+
+// Fixtures made by a physics component name it, which spares a component lookup per event;
+// bodies made elsewhere fall back to the lookup.
+PhysicsComponent* componentOf(b2Fixture* fixture, const Entity* entity) {
+    if (const uintptr_t recorded = fixture->GetUserData().pointer)
+        return reinterpret_cast<PhysicsComponent*>(recorded);
+    return entity->findComponent<PhysicsComponent>();
+}
+
+} // namespace
+
 void PhysicsContactListener::dispatch(b2Contact* contact, bool begin) {
     const b2Body* bodyA = contact->GetFixtureA()->GetBody();
     const b2Body* bodyB = contact->GetFixtureB()->GetBody();
@@ -34,8 +46,8 @@ void PhysicsContactListener::dispatch(b2Contact* contact, bool begin) {
     const Entity* b = entityOf(bodyB);
     if (!a || !b)
         return;
-    PhysicsComponent* componentA = a->findComponent<PhysicsComponent>();
-    PhysicsComponent* componentB = b->findComponent<PhysicsComponent>();
+    PhysicsComponent* componentA = componentOf(contact->GetFixtureA(), a);
+    PhysicsComponent* componentB = componentOf(contact->GetFixtureB(), b);
     if (!componentA || !componentB)
         return;
 
