@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/ecs/SerializableSystem_template.hpp"
+#include "engine/ecs/System_base.hpp"
+#include "engine/signals/ScopedConnections.hpp"
+#include "game/content/Identifiers.hpp"
+#include "game/spawner/EntityMaker.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orv {
+class Entity;
+class World;
+} // namespace orv
+
+namespace tarsk {
+
+class RandomNumberGenerator;
+class TimeSystem;
+
+// Updates every spawner of its world once per frame with the frame's game time. Saved as
+// "SpawnerSystem", without data.
+class SpawnerSystem : public orv::SerializableSystem_template<orv::System_base<orv::World>> {
+public:
+    inline static const std::string& TypeName = id::system::spawner;
+
+    SpawnerSystem(EntityMaker makeEntity, const RandomNumberGenerator& random);
+    ~SpawnerSystem() override;
+
+    // The registered factory; the JSON carries nothing of its own.
+    static std::unique_ptr<SpawnerSystem> create(const nlohmann::json& data, EntityMaker makeEntity,
+                                                 const RandomNumberGenerator& random);
+
+    // Needs the world's time system, registered before this one.
+    void onPreInit(orv::World* world) override;
+    void onInit() override {}
+    void onUpdate() override;
+
+    const std::string& getSystemTypeName() const override { return TypeName; }
+
+    const std::vector<const orv::Entity*>& getSpawners() const { return spawners; }
+
+private:
+    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
+    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
+
+    EntityMaker makeEntity;
+    const RandomNumberGenerator& random;
+    orv::World* world = nullptr;
+    TimeSystem* timeSystem = nullptr;
+    std::vector<const orv::Entity*> spawners;
+    smartsignals::ScopedConnections connections;
+};
+
+} // namespace tarsk
