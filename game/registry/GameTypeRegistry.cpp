@@ -8,6 +8,7 @@
 #include "game/animation/AnimationComponent.hpp"
 #include "game/animation/AnimationSystem.hpp"
 #include "game/content/Identifiers.hpp"
+#include "game/daynight/DayNightCycleSystem.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/LoadLight.hpp"
 #include "game/orientation/OrientationComponent.hpp"
@@ -48,7 +49,7 @@ orv::ComponentFactories buildComponentRegistry(const RegistryServices& services)
     return factories;
 }
 
-orv::WorldSystemFactories buildWorldSystemRegistry(const RegistryServices&) {
+orv::WorldSystemFactories buildWorldSystemRegistry(const RegistryServices& services) {
     orv::WorldSystemFactories factories;
     factories.emplace(id::system::render, orv::bindTypeIndex<RenderSystem>(&RenderSystem::create));
     factories.emplace(id::system::terrain, orv::bindTypeIndex<TerrainSystem>(&TerrainSystem::create));
@@ -56,6 +57,9 @@ orv::WorldSystemFactories buildWorldSystemRegistry(const RegistryServices&) {
     factories.emplace(id::system::physics,
                       orv::bindTypeIndex<orv::PhysicsSystem>(&orv::PhysicsSystem::create));
     factories.emplace(id::system::animation, orv::bindTypeIndex<AnimationSystem>(&AnimationSystem::create));
+    factories.emplace(id::system::dayNightCycle,
+                      orv::bindTypeIndex<DayNightCycleSystem>(&DayNightCycleSystem::fromJson,
+                                                              std::cref(services.dayNightCycles)));
     return factories;
 }
 

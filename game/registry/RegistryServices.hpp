@@ -9,6 +9,7 @@ class Tileset;
 namespace tarsk {
 
 class AnimationDataManager;
+class DayNightCycleDataManager;
 
 // The long-lived services of the root state that the factories of the type registry are bound
 // to. The root state outlives every object the factories make. The serialisation manager may still
@@ -18,6 +19,7 @@ struct RegistryServices {
     orv::SerializationManager& serialization;
     const orv::Tileset& tileset;
     const AnimationDataManager& animations;
+    const DayNightCycleDataManager& dayNightCycles;
 };
 
 } // namespace tarsk

@@ -9,6 +9,8 @@
 #include "game/animation/AnimationComponent.hpp"
 #include "game/animation/AnimationDataManager.hpp"
 #include "game/animation/AnimationSystem.hpp"
+#include "game/daynight/DayNightCycleDataManager.hpp"
+#include "game/daynight/DayNightCycleSystem.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/PointSpotLight.hpp"
 #include "game/orientation/OrientationComponent.hpp"
@@ -43,12 +45,21 @@ struct Registries {
         if (withLights)
             tarsk::buildLightRegistry(serialization);
     }
-    tarsk::RegistryServices services() { return {resources, serialization, tileset, animations}; }
+    tarsk::RegistryServices services() {
+        return {resources, serialization, tileset, animations, dayNightCycles};
+    }
 
     orv::ResourceManager resources;
     orv::Tileset tileset{tarsk::generateDefaultTileDefinitions(), nullptr};
     tarsk::AnimationDataManager animations;
+    tarsk::DayNightCycleDataManager dayNightCycles = oneCycle();
     orv::SerializationManager serialization;
+
+    static tarsk::DayNightCycleDataManager oneCycle() {
+        tarsk::DayNightCycleDataManager cycles;
+        cycles.addDefinition({{"id", "DAY_NIGHT_DEFAULT"}, {"states", json::array()}});
+        return cycles;
+    }
 };
 
 // One row of a registration table: the stored name, and for classes that exist the type the
@@ -129,7 +140,7 @@ std::vector<Row> worldSystemTable() {
         {"LocalPortalSystem", std::nullopt},
         {"AiSystem", std::nullopt},
         {"NavigationSystem", std::nullopt},
-        {"DayNightCycle", std::nullopt},
+        {"DayNightCycle", typeid(tarsk::DayNightCycleSystem), {{"cycleId", "DAY_NIGHT_DEFAULT"}}},
     };
 }
 

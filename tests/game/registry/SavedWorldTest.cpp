@@ -16,6 +16,8 @@
 
 #include "game/render/SpriteTestSupport.hpp"
 
+#include "game/daynight/DayNightCycleDataManager.hpp"
+
 #include <gtest/gtest.h>
 
 using json = nlohmann::json;
@@ -69,13 +71,16 @@ struct SavedWorld : ::testing::Test {
                 {"entities", {{{"components", treeRecord()}}, {{"components", lampRecord()}}}}};
     }
 
-    tarsk::RegistryServices services() { return {resources, serialization, tileset, animations}; }
+    tarsk::RegistryServices services() {
+        return {resources, serialization, tileset, animations, dayNightCycles};
+    }
 
     spritetest::TextureFiles files;
     std::string texture;
     orv::ResourceManager resources;
     orv::Tileset tileset{tarsk::generateDefaultTileDefinitions(), nullptr};
     tarsk::AnimationDataManager animations;
+    tarsk::DayNightCycleDataManager dayNightCycles;
     orv::SerializationManager serialization;
 };
 
