@@ -1,0 +1,92 @@
+#include "game/combat/FighterSystem.hpp"
+
+#include "engine/ecs/Entity.hpp"
+#include "engine/ecs/World.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/combat/Attack.hpp"
+#include "game/combat/FighterComponent.hpp"
+#include "game/health/HealthComponent.hpp"
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
+namespace tarsk {
+
+FighterSystem::FighterSystem(EntityMaker makeEntity)
+    : SerializableSystem_template(0), makeEntity(std::move(makeEntity)) {
+    if (!this->makeEntity)
+        throw std::invalid_argument("FighterSystem: no entity maker given");
+}
+
+std::unique_ptr<FighterSystem> FighterSystem::fromJson(const nlohmann::json&, EntityMaker makeEntity) {
+    return std::make_unique<FighterSystem>(std::move(makeEntity));
+}
+
+void FighterSystem::onPreInit(orv::World* owner) {
+    world = owner;
+    world->getEntitiesAddedSignal().connectTracked(
+        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
+    world->getEntitiesRemovedSignal().connectTracked(
+        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
+}
+
+void FighterSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
+    for (const orv::Entity* entity : batch) {
+        auto* fighter = entity->findComponent<FighterComponent>();
+        if (!fighter)
+            continue;
+        smartsignals::ScopedConnections& tracked = fighterConnections[entity];
+        fighter->attackRequested.connectTracked(
+            tracked, [this, entity](Attack* attack) { resolveAttack(entity, *attack); });
+        fighter->died.connectTracked(tracked, [this, entity] { spawnDeathEntities(entity); });
+        // A fighter brought back to life can leave remains again at its next death.
+        entity->getComponent<HealthComponent>()->healthChanged.connectTracked(
+            tracked, [this, entity](float health) {
+                if (health > 0.f)
+                    remainsSpawned.erase(entity);
+            });
+        fighters.push_back(entity);
+    }
+}
+
+void FighterSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
+    std::vector<const orv::Entity*> gone(batch);
+    std::sort(gone.begin(), gone.end(), std::less<>());
+    std::erase_if(fighters, [&gone](const orv::Entity* entity) {
+        return std::binary_search(gone.begin(), gone.end(), entity, std::less<>());
+    });
+    for (const orv::Entity* entity : gone) {
+        fighterConnections.erase(entity);
+        remainsSpawned.erase(entity);
+    }
+}
+
+void FighterSystem::resolveAttack(const orv::Entity* attacker, Attack& attack) {
+    const AttackResult result = attack.execute(*world, attacker);
+    for (const orv::Entity* victim : result.killedEntities)
+        attacker->getComponent<FighterComponent>()->killed.emit(victim);
+}
+
+void FighterSystem::spawnDeathEntities(const orv::Entity* dead) {
+    if (remainsSpawned.contains(dead))
+        return;
+    const sf::Vector2f position = dead->getComponent<orv::TransformationComponent>()->getPositionXY();
+    const std::vector<std::string> names =
+        dead->getComponent<FighterComponent>()->getEntitiesToSpawnOnDeath();
+    std::vector<std::unique_ptr<orv::Entity>> remains;
+    remains.reserve(names.size());
+    for (const std::string& name : names) {
+        std::unique_ptr<orv::Entity> entity = makeEntity(name);
+        if (!entity)
+            throw std::logic_error("FighterSystem: the entity factory made nothing for " + name);
+        entity->getComponent<orv::TransformationComponent>()->setPositionXY(position);
+        entity->init();
+        remains.push_back(std::move(entity));
+    }
+    remainsSpawned.insert(dead);
+    world->addEntities(std::move(remains));
+}
+
+} // namespace tarsk

@@ -1,0 +1,50 @@
+#include "game/health/HealthComponent.hpp"
+
+#include "game/json/JsonObject.hpp"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace tarsk {
+
+namespace {
+
+// A missing key reads as null, so it fails with the same type error as a value of the wrong type.
+float numberAt(const nlohmann::json& data, const char* key) {
+    return data.value(key, nlohmann::json()).get<float>();
+}
+
+} // namespace
+
+HealthComponent::HealthComponent(float maxHealth, float maxStamina)
+    : maxHealth(maxHealth), maxStamina(maxStamina), health(maxHealth), stamina(maxStamina) {}
+
+std::unique_ptr<HealthComponent> HealthComponent::fromJson(const nlohmann::json& data) {
+    requireJsonObject(data);
+    auto component =
+        std::make_unique<HealthComponent>(numberAt(data, "maxHealth"), numberAt(data, "maxStamina"));
+    if (data.contains("health"))
+        component->health = numberAt(data, "health");
+    if (data.contains("stamina"))
+        component->stamina = numberAt(data, "stamina");
+    return component;
+}
+
+nlohmann::json HealthComponent::toJsonData() const {
+    return {{"maxHealth", maxHealth}, {"maxStamina", maxStamina}, {"health", health}, {"stamina", stamina}};
+}
+
+void HealthComponent::changeHealth(float delta) {
+    if (!std::isfinite(delta))
+        throw std::invalid_argument("HealthComponent: health change is not finite");
+    health += delta;
+    if (health > maxHealth)
+        health = maxHealth;
+    if (health < 0.f)
+        health = 0.f;
+    healthChanged.emit(health);
+    if (health <= 0.f)
+        died.emit();
+}
+
+} // namespace tarsk
