@@ -1,0 +1,34 @@
+#include "game/portals/PortalComponent.hpp"
+
+namespace tarsk {
+
+PortalComponent::PortalComponent(std::uint64_t id, Target target, bool hasTarget)
+    : id(id), target(std::move(target)), targetSet(hasTarget) {}
+
+std::unique_ptr<PortalComponent> PortalComponent::fromJson(const nlohmann::json& data) {
+    auto portal = std::make_unique<PortalComponent>();
+    if (!data.is_object())
+        return portal;
+    if (auto it = data.find("id"); it != data.end())
+        portal->id = it->get<std::uint64_t>();
+    if (auto it = data.find("target_world"); it != data.end())
+        portal->target.first = it->get<std::uint32_t>();
+    if (auto it = data.find("target_id"); it != data.end())
+        portal->target.second = it->get<std::uint64_t>();
+    if (auto it = data.find("hasTarget"); it != data.end())
+        portal->targetSet = it->get<bool>();
+    return portal;
+}
+
+nlohmann::json PortalComponent::toJsonData() const {
+    return {
+        {"id", id}, {"target_world", target.first}, {"target_id", target.second}, {"hasTarget", targetSet}};
+}
+
+void PortalComponent::initId(std::uint64_t value) {
+    if (id != 0)
+        throw "cannot init portal id again";
+    id = value;
+}
+
+} // namespace tarsk
