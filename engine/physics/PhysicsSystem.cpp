@@ -78,6 +78,8 @@ void PhysicsSystem::onPreInit(World* owner) {
 }
 
 void PhysicsSystem::onInit() {
+    world->getEntitiesArrivingSignal().connectTracked(
+        connections, [this](const std::vector<const Entity*>& batch) { checkArriving(batch); });
     world->getEntitiesAddedSignal().connectTracked(
         connections, [this](const std::vector<const Entity*>& batch) { onEntitiesAdded(batch); });
     world->getEntitiesRemovedSignal().connectTracked(
@@ -94,7 +96,8 @@ void PhysicsSystem::rethrowDeferred() {
         std::rethrow_exception(error);
 }
 
-void PhysicsSystem::onEntitiesAdded(const std::vector<const Entity*>& batch) {
+std::vector<std::pair<const Entity*, PhysicsComponent*>>
+PhysicsSystem::checkArriving(const std::vector<const Entity*>& batch) const {
     checkNotBusy();
     std::vector<std::pair<const Entity*, PhysicsComponent*>> arriving;
     for (const Entity* entity : batch) {
@@ -107,6 +110,12 @@ void PhysicsSystem::onEntitiesAdded(const std::vector<const Entity*>& batch) {
         component->checkCanBeAdded(b2world);
         arriving.emplace_back(entity, component);
     }
+    return arriving;
+}
+
+void PhysicsSystem::onEntitiesAdded(const std::vector<const Entity*>& batch) {
+    // Checked already before the batch went in; again here, for batches announced otherwise.
+    const auto arriving = checkArriving(batch);
 
     bool staticBody = false;
     FirstError errors;

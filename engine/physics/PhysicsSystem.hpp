@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -28,10 +29,10 @@ class World;
 // update steps the world once and copies the bodies back into the transformations. Nothing of
 // the Box2D world is saved.
 //
-// Bodies cannot be made or destroyed while Box2D is busy (stepping, or destroying a body and
-// reporting the contacts that end with it): entities entering or leaving then raise
-// std::logic_error. Exceptions from contact listeners are held back until Box2D is done and
-// then rethrown by the call that ran it.
+// Entities whose bodies cannot be made are refused before the world takes them. Bodies cannot
+// be made or destroyed while Box2D is busy (stepping, or destroying a body and reporting the
+// contacts that end with it): entities entering or leaving then raise std::logic_error. Exceptions from
+// contact listeners are held back until Box2D is done and then rethrown by the call that ran it.
 class PhysicsSystem : public SerializableSystem_template<System_base<World>> {
 public:
     inline static const std::string TypeName = "PhysicsSystem";
@@ -69,6 +70,10 @@ public:
     smartsignals::Signal<void()> staticBodiesChanged;
 
 private:
+    // Throws what adding the batch would, before the world takes it: a refused batch stays
+    // with its caller and leaves no body behind.
+    std::vector<std::pair<const Entity*, PhysicsComponent*>>
+    checkArriving(const std::vector<const Entity*>& batch) const;
     void onEntitiesAdded(const std::vector<const Entity*>& batch);
     void onEntitiesRemoved(const std::vector<const Entity*>& batch);
     void checkNotBusy() const;

@@ -98,6 +98,7 @@ TEST(PhysicsSystem, ABatchWithOneBadEntityMakesNoBodies) {
     transformOf(batch.back().get())->setScale({1, 2});
     EXPECT_THROW(w.world.addEntities(std::move(batch)), std::runtime_error);
     EXPECT_EQ(w.bodyCount(), 0);
+    EXPECT_EQ(w.world.getEntityCount(), 0u);
     EXPECT_TRUE(w.physics->getSimulatedEntities().empty());
 }
 
