@@ -2,8 +2,8 @@
 
 #include "engine/ecs/SerializableComponent.hpp"
 #include "engine/signals/ScopedConnections.hpp"
+#include "game/combat/EntityMaker.hpp"
 #include "game/content/Identifiers.hpp"
-#include "game/spawner/EntityMaker.hpp"
 #include "game/spawner/SpawnerSettings.hpp"
 
 #include <SFML/System/Time.hpp>

@@ -3,8 +3,8 @@
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
+#include "game/combat/EntityMaker.hpp"
 #include "game/content/Identifiers.hpp"
-#include "game/spawner/EntityMaker.hpp"
 
 #include <nlohmann/json.hpp>
 
