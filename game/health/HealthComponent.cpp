@@ -4,14 +4,20 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace tarsk {
 
 namespace {
 
-// A missing key reads as null, so it fails with the same type error as a value of the wrong type.
+// Only numbers: the JSON library would quietly take a boolean. A missing key reads as null and
+// fails the same way as a value of the wrong type.
 float numberAt(const nlohmann::json& data, const char* key) {
-    return data.value(key, nlohmann::json()).get<float>();
+    const nlohmann::json value = data.value(key, nlohmann::json());
+    if (!value.is_number())
+        throw nlohmann::json::type_error::create(
+            302, "type must be number, but is " + std::string(value.type_name()), &value);
+    return value.get<float>();
 }
 
 } // namespace

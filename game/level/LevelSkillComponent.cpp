@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace tarsk {
 
@@ -14,9 +15,14 @@ namespace {
 
 constexpr std::int64_t IntMax = std::numeric_limits<std::int32_t>::max();
 
-// A missing key reads as null, so it fails with the same type error as a value of the wrong type.
+// Only numbers: the JSON library would quietly take a boolean. A missing key reads as null and
+// fails the same way as a value of the wrong type.
 std::int32_t integerAt(const nlohmann::json& data, const char* key) {
-    return data.value(key, nlohmann::json()).get<std::int32_t>();
+    const nlohmann::json value = data.value(key, nlohmann::json());
+    if (!value.is_number())
+        throw nlohmann::json::type_error::create(
+            302, "type must be number, but is " + std::string(value.type_name()), &value);
+    return value.get<std::int32_t>();
 }
 
 } // namespace
