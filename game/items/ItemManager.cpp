@@ -1,0 +1,77 @@
+#include "game/items/ItemManager.hpp"
+
+#include "engine/ecs/Entity.hpp"
+#include "engine/resources/JsonResourceCache.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/serialization/SerializationManager.hpp"
+#include "game/content/Identifiers.hpp"
+#include "game/items/ItemComponent.hpp"
+#include "game/items/PredefinedItem.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace tarsk {
+
+ItemManager::ItemManager(orv::ResourceManager& resources, orv::SerializationManager& serialization)
+    : resources(resources), serialization(serialization) {}
+
+void ItemManager::loadDirectory(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".json")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path& file : files)
+        loadItemFile(resources.get(file.generic_string()).getCache<orv::JsonResourceCache>()->get());
+}
+
+void ItemManager::loadItemFile(const nlohmann::json& file) {
+    if (file.is_object()) {
+        loadItemObject(file);
+        return;
+    }
+    if (!file.is_array())
+        throw std::runtime_error("invalid item file");
+    for (const nlohmann::json& element : file) {
+        if (!element.is_object())
+            throw std::runtime_error("invalid element in item file array");
+        loadItemObject(element);
+    }
+}
+
+void ItemManager::loadItemObject(const nlohmann::json& object) {
+    ItemDefinition definition;
+    definition.id = object.at("id").get<std::string>();
+    definition.name = object.at("name").get<std::string>();
+    definition.iconTexture = object.at("iconTexture").get<std::string>();
+    if (auto it = object.find("properties"); it != object.end())
+        definition.properties = *it;
+    definitions.push_back(std::move(definition));
+}
+
+const ItemDefinition* ItemManager::findDefinition(const std::string& id) const {
+    auto it = std::find_if(definitions.begin(), definitions.end(),
+                           [&id](const ItemDefinition& definition) { return definition.id == id; });
+    return it == definitions.end() ? nullptr : &*it;
+}
+
+std::unique_ptr<Item> ItemManager::createItem(const std::string& id) const {
+    const ItemDefinition* definition = findDefinition(id);
+    if (!definition)
+        throw std::runtime_error("Item not found, id: " + id);
+    std::string iconPath = id::itemsFolder + definition->iconTexture;
+    auto icon = resources.get(iconPath).getCache<PredefinedItem::Icon>();
+    return std::make_unique<PredefinedItem>(definition->id, definition->name, std::move(icon),
+                                            std::move(iconPath), &definition->properties);
+}
+
+std::unique_ptr<orv::Entity> ItemManager::createItemEntity(const std::string& id) const {
+    std::unique_ptr<orv::Entity> entity = serialization.instantiate(id::itemBaseBlueprint);
+    entity->getComponent<ItemComponent>()->setItem(createItem(id));
+    return entity;
+}
+
+} // namespace tarsk

@@ -1,0 +1,180 @@
+#include "game/items/support/ItemTestKit.hpp"
+
+#include "engine/resources/DefaultResourceLoader.hpp"
+#include "engine/serialization/BlueprintComponent.hpp"
+#include "game/items/PredefinedItem.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+using itemtest::ItemKit;
+using itemtest::itemObject;
+using itemtest::Json;
+
+std::vector<std::string> idsOf(const tarsk::ItemManager& items) {
+    std::vector<std::string> ids;
+    for (const tarsk::ItemDefinition& definition : items.getDefinitions())
+        ids.push_back(definition.id);
+    return ids;
+}
+
+template <class E, class F>
+std::string messageOf(F&& call) {
+    try {
+        call();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(no exception)";
+}
+
+TEST(ItemDefinitions, AnArrayOfOneDefinesOneKindMadeOnDemand) {
+    ItemKit kit;
+    kit.define(Json::array({itemObject("WOOD", "Wood", "wood.png")}));
+
+    ASSERT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
+    std::unique_ptr<tarsk::Item> wood = kit.items.createItem("WOOD");
+    EXPECT_EQ(wood->getId(), "WOOD");
+    EXPECT_EQ(wood->getName(), "Wood");
+    EXPECT_EQ(wood->getIconPath(), "./data/items/wood.png");
+    ASSERT_NE(wood->getProperties(), nullptr);
+    EXPECT_TRUE(wood->getProperties()->is_null());
+    // The icon is decoded once, however many items show it.
+    kit.items.createItem("WOOD");
+    EXPECT_EQ(kit.files.reads["./data/items/wood.png"], 1);
+}
+
+TEST(ItemDefinitions, ASingleObjectFileAndPropertiesOfAnyShape) {
+    ItemKit kit;
+    kit.define(itemObject("FISH", "Fish", "fish.png", {{"NutritionalValue", 5}, {"tags", {"food"}}}));
+    std::unique_ptr<tarsk::Item> fish = kit.items.createItem("FISH");
+    EXPECT_EQ(*fish->getProperties(), Json::parse(R"({"NutritionalValue": 5, "tags": ["food"]})"));
+}
+
+TEST(ItemDefinitions, ItemsKeepTheirPropertiesWhileMoreKindsAreLoaded) {
+    ItemKit kit;
+    kit.define(itemObject("FISH", "Fish", "fish.png", {{"NutritionalValue", 5}}));
+    std::unique_ptr<tarsk::Item> fish = kit.items.createItem("FISH");
+    const Json* properties = fish->getProperties();
+    for (int i = 0; i < 200; ++i)
+        kit.define(itemObject("KIND_" + std::to_string(i), "Kind", "kind.png", {{"n", i}}));
+    EXPECT_EQ(fish->getProperties(), properties);
+    EXPECT_EQ(fish->getProperties()->at("NutritionalValue"), 5);
+}
+
+TEST(ItemDefinitions, TheFirstDefinitionOfAnIdWins) {
+    ItemKit kit;
+    kit.define(itemObject("FISH", "Fish", "fish.png"));
+    kit.define(Json::array({itemObject("FISH", "Other fish", "other.png")}));
+    EXPECT_EQ(idsOf(kit.items), (std::vector<std::string>{"FISH", "FISH"}));
+    EXPECT_EQ(kit.items.createItem("FISH")->getName(), "Fish");
+    EXPECT_EQ(kit.items.findDefinition("FISH")->iconTexture, "fish.png");
+    EXPECT_EQ(kit.items.findDefinition("CRAB"), nullptr);
+}
+
+TEST(ItemDefinitions, BadFilesAreRejectedWithTheirMessages) {
+    ItemKit kit;
+    EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile("WOOD"); }), "invalid item file");
+    EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(nullptr); }), "invalid item file");
+
+    // Elements before a bad one stay defined.
+    const Json mixed =
+        Json::array({itemObject("WOOD", "Wood", "wood.png"), 7, itemObject("FISH", "Fish", "f.png")});
+    EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(mixed); }),
+              "invalid element in item file array");
+    EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
+
+    EXPECT_THROW(kit.items.loadItemFile(Json{{"id", "X"}, {"iconTexture", "x.png"}}), Json::out_of_range);
+    const std::string wrongType = messageOf<Json::type_error>([&] {
+        kit.items.loadItemFile(Json{{"id", 3}, {"name", "Three"}, {"iconTexture", "x.png"}});
+    });
+    EXPECT_NE(wrongType.find("type must be string, but is number"), std::string::npos) << wrongType;
+    EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
+}
+
+TEST(ItemDefinitions, UnknownKindsAndUnreadableIconsFailCreation) {
+    ItemKit kit;
+    kit.defineBasics();
+    EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItem("wood"); }),
+              "Item not found, id: wood");
+    EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItemEntity("CRAB"); }),
+              "Item not found, id: CRAB");
+
+    kit.items.loadItemFile(itemObject("GHOST", "Ghost", "missing.png"));
+    EXPECT_THROW(kit.items.createItem("GHOST"), orv::ResourceAccessException);
+}
+
+TEST(ItemDefinitions, ItemsCompareByKind) {
+    ItemKit kit;
+    kit.defineBasics();
+    auto first = kit.items.createItem("FISH");
+    auto second = kit.items.createItem("FISH");
+    auto wood = kit.items.createItem("WOOD");
+    EXPECT_NE(first.get(), second.get());
+    EXPECT_TRUE(first->equals(*second));
+    EXPECT_FALSE(first->notEquals(*second));
+    EXPECT_FALSE(first->equals(*wood));
+    EXPECT_TRUE(wood->notEquals(*first));
+}
+
+TEST(ItemDefinitions, AnItemEntityComesFromTheItemBlueprint) {
+    ItemKit kit;
+    kit.defineBasics();
+    std::unique_ptr<orv::Entity> entity = kit.items.createItemEntity("FISH");
+    EXPECT_FALSE(entity->getInitStatus());
+    auto* component = entity->getComponent<tarsk::ItemComponent>();
+    ASSERT_TRUE(component->hasItem());
+    EXPECT_EQ(component->getItem()->getId(), "FISH");
+    EXPECT_EQ(entity->getComponent<orv::BlueprintComponent>()->getBlueprintName(), "item_base");
+    EXPECT_NE(entity->findComponent<orv::PhysicsComponent>(), nullptr);
+
+    entity->init();
+    EXPECT_EQ(entity->getComponent<tarsk::SpriteComponent>()->getTextureId(), "./data/items/fish.png");
+}
+
+// Files on disk, read through the resource manager as the game reads them.
+class ItemFolder : public ::testing::Test {
+protected:
+    ItemFolder()
+        : folder(std::filesystem::temp_directory_path() / ("tarsk_items_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(folder);
+    }
+    ~ItemFolder() override { std::filesystem::remove_all(folder); }
+
+    void write(const std::string& relative, const std::string& text) {
+        const std::filesystem::path path = folder / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << text;
+    }
+
+    std::filesystem::path folder;
+    orv::ResourceManager resources;
+    orv::SerializationManager serialization{resources, {}, {}, {}};
+    tarsk::ItemManager items{resources, serialization};
+};
+
+TEST_F(ItemFolder, ReadsJsonFilesAtAnyDepthInPathOrder) {
+    write("b_tools.json", itemObject("AXE", "Axe", "axe.png").dump());
+    write("a_food/fish.json", Json::array({itemObject("FISH", "Fish", "fish.png")}).dump());
+    write("a_food/more/z.json", itemObject("CRAB", "Crab", "crab.png").dump());
+    write("notes.txt", itemObject("TXT", "Text", "t.png").dump());
+    write("shouting.JSON", itemObject("LOUD", "Loud", "l.png").dump());
+
+    items.loadDirectory(folder);
+    EXPECT_EQ(idsOf(items), (std::vector<std::string>{"FISH", "CRAB", "AXE"}));
+}
+
+TEST_F(ItemFolder, AMissingFolderAndABrokenFileFail) {
+    EXPECT_THROW(items.loadDirectory(folder / "absent"), std::filesystem::filesystem_error);
+    write("broken.json", "{\"id\": ");
+    EXPECT_ANY_THROW(items.loadDirectory(folder));
+    EXPECT_TRUE(items.getDefinitions().empty());
+}
+
+} // namespace
