@@ -8,6 +8,7 @@
 #include "game/combat/FighterComponent.hpp"
 #include "game/combat/FighterSystem.hpp"
 #include "game/health/HealthComponent.hpp"
+#include "game/health/HealthSystem.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 
 #include <box2d/b2_circle_shape.h>
@@ -83,9 +84,12 @@ inline b2Body& bodyOf(const orv::Entity* entity) {
     return *entity->getComponent<orv::PhysicsComponent>()->getBody();
 }
 
-// A world with physics, initialised before anything arrives; a fighter system joins when asked.
+// A world with physics, initialised before anything arrives; a fighter system joins when given a
+// maker, and a health system that takes the dead away on request.
 struct CombatWorld {
-    explicit CombatWorld(tarsk::EntityMaker makeEntity = nullptr) {
+    explicit CombatWorld(tarsk::EntityMaker makeEntity = nullptr, bool removeTheDead = false) {
+        if (removeTheDead)
+            world.registerSystem<tarsk::HealthSystem>();
         physics = world.registerSystem<orv::PhysicsSystem>();
         if (makeEntity)
             fighters = world.registerSystem<tarsk::FighterSystem>(std::move(makeEntity));
