@@ -72,17 +72,3 @@ TEST(AttackManager, EveryRequestMakesAnAttackOfItsOwnAndUnknownIdsMakeNone) {
     EXPECT_EQ(attacks.createAttack("KICK_ATTACK"), nullptr);
     EXPECT_EQ(attacks.createAttack("punch_attack"), nullptr);
 }
-
-TEST(AttackManager, CanBeGivenItsOwnTable) {
-    AttackManager::AttackFactories table;
-    table.emplace("LIGHT", [] {
-        return std::make_unique<GenericOrientedPhysicalAttackPreset>(
-            PhysicalAttackPreset{"Light", sf::milliseconds(50), 1.f, 1.f, 30.f, 1.f});
-    });
-    table.emplace("EMPTY", nullptr);
-    const AttackManager attacks(std::move(table));
-    ASSERT_NE(attacks.createAttack("LIGHT"), nullptr);
-    EXPECT_EQ(attacks.createAttack("LIGHT")->getName(), "Light");
-    EXPECT_EQ(attacks.createAttack("EMPTY"), nullptr);
-    EXPECT_EQ(attacks.createAttack("PUNCH_ATTACK"), nullptr);
-}

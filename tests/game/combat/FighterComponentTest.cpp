@@ -1,7 +1,6 @@
 #include "game/combat/FighterComponent.hpp"
 
 #include "engine/ecs/Entity.hpp"
-#include "game/combat/AttackManager.hpp"
 #include "game/health/HealthComponent.hpp"
 
 #include <gtest/gtest.h>
@@ -100,15 +99,4 @@ TEST(FighterComponent, NeedsHealthOnItsEntity) {
     } catch (const std::logic_error& error) {
         EXPECT_STREQ(error.what(), "Component does not exist. Typename: tarsk::HealthComponent");
     }
-}
-
-TEST(FighterComponent, PassesRequestedAttacksOnAsTheyAre) {
-    Fighter f;
-    std::vector<tarsk::Attack*> requested;
-    f.fighter->attackRequested.connect([&requested](tarsk::Attack* attack) { requested.push_back(attack); });
-    auto punch = tarsk::AttackManager().createAttack("PUNCH_ATTACK");
-    f.fighter->requestAttack(punch.get());
-    EXPECT_EQ(requested, std::vector<tarsk::Attack*>{punch.get()});
-    EXPECT_THROW(f.fighter->requestAttack(nullptr), std::invalid_argument);
-    EXPECT_EQ(requested.size(), 1u);
 }

@@ -158,20 +158,3 @@ TEST(FighterSystem, TheDeadAreTakenAwayNextFrameAndTheirRemainsStay) {
     ASSERT_EQ(w.world.getEntityCount(), 2u);
     EXPECT_NE(w.world.getEntities().back()->findComponent<Remains>(), nullptr);
 }
-
-TEST(FighterSystem, NeedsAPlaceToPutTheRemains) {
-    Arena a;
-    auto stray = std::make_unique<orv::Entity>();
-    stray->addComponent<HealthComponent>(10.f, 10.f);
-    stray->addComponent<FighterComponent>(1u, std::vector<std::string>{"Wood"}, std::vector<std::string>{});
-    const auto* placeless = a.w.add(std::move(stray));
-    EXPECT_THROW(fighterOf(placeless).takeDamage(20), std::logic_error);
-    EXPECT_TRUE(a.remains().empty());
-}
-
-TEST(FighterSystem, IsSavedByNameWithoutData) {
-    auto system =
-        FighterSystem::fromJson(nlohmann::json::object(), [](const std::string&) { return nullptr; });
-    EXPECT_EQ(system->toJson(), nlohmann::json({{"_SystemTypeId", "FighterSystem"}}));
-    EXPECT_THROW(FighterSystem(nullptr), std::invalid_argument);
-}

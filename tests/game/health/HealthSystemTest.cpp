@@ -75,8 +75,3 @@ TEST(HealthSystem, ForgetsEntitiesThatLeaveTheWorldOtherwise) {
     w.world.update();
     EXPECT_EQ(w.world.getEntityCount(), 0u);
 }
-
-TEST(HealthSystem, IsSavedByNameWithoutData) {
-    auto system = HealthSystem::create(nlohmann::json::object());
-    EXPECT_EQ(system->toJson(), nlohmann::json({{"_SystemTypeId", "HealthSystem"}}));
-}
