@@ -13,6 +13,8 @@ class MissionDataManager {
 public:
     using Prototypes = std::vector<std::unique_ptr<Mission>>;
 
+    // The game's mission kinds: kill frogs, collect wood, retrieve the dungeon artifact.
+    MissionDataManager();
     explicit MissionDataManager(Prototypes prototypes);
     MissionDataManager(const MissionDataManager&) = delete;
     MissionDataManager& operator=(const MissionDataManager&) = delete;
