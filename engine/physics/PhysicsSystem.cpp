@@ -91,11 +91,6 @@ void PhysicsSystem::checkNotBusy() const {
         throw std::logic_error("physics: entities cannot enter or leave while the physics world is stepping");
 }
 
-void PhysicsSystem::rethrowDeferred() {
-    if (std::exception_ptr error = contactListener.takeDeferred())
-        std::rethrow_exception(error);
-}
-
 std::vector<std::pair<const Entity*, PhysicsComponent*>>
 PhysicsSystem::checkArriving(const std::vector<const Entity*>& batch) const {
     checkNotBusy();

@@ -77,7 +77,6 @@ private:
     void onEntitiesAdded(const std::vector<const Entity*>& batch);
     void onEntitiesRemoved(const std::vector<const Entity*>& batch);
     void checkNotBusy() const;
-    void rethrowDeferred();
 
     World* world = nullptr;
     b2Vec2 gravity{0.f, 0.f};

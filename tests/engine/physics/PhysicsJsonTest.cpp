@@ -234,7 +234,7 @@ TEST(PhysicsJson, InputBox2DWouldAbortOnIsRefused) {
                               {0.0242219009, 0.0182743557},
                               {-0.0551778339, -0.0341160148}},
                              6)),
-        // A speck far from its body's origin: no inertia left about its centre in float.
+        // A tiny circle far from its body's origin: no inertia left about its centre in float.
         record({{"shape_type", 0}, {"m_p.x", 1000}, {"m_p.y", 0}, {"m_radius", 0.001}},
                {{"fixtureDef.density", 1}}),
         record(chainRecord({{0, 0}}, 1)),
