@@ -1,0 +1,7 @@
+#include "game/actions/Action.hpp"
+
+namespace tarsk {
+
+Action::~Action() = default;
+
+} // namespace tarsk

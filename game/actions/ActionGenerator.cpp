@@ -1,0 +1,7 @@
+#include "game/actions/ActionGenerator.hpp"
+
+namespace tarsk {
+
+ActionGenerator::~ActionGenerator() = default;
+
+} // namespace tarsk

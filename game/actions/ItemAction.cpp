@@ -1,0 +1,7 @@
+#include "game/actions/ItemAction.hpp"
+
+namespace tarsk {
+
+ItemAction::~ItemAction() = default;
+
+} // namespace tarsk

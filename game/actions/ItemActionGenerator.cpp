@@ -1,0 +1,7 @@
+#include "game/actions/ItemActionGenerator.hpp"
+
+namespace tarsk {
+
+ItemActionGenerator::~ItemActionGenerator() = default;
+
+} // namespace tarsk
