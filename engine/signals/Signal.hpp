@@ -3,6 +3,8 @@
 #include "engine/signals/ScopedConnections.hpp"
 #include "engine/signals/SlotList.hpp"
 
+#include <boost/container/small_vector.hpp>
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -58,7 +60,9 @@ public:
     // callback end the emit and reach the caller.
     void emit(Args... args) {
         std::shared_ptr<Slots> keepAlive = slots;
-        const std::vector<std::shared_ptr<Entry>> snapshot = keepAlive->entries;
+        // Most signals have a handful of slots: the snapshot then lives on the stack.
+        const boost::container::small_vector<std::shared_ptr<Entry>, 4> snapshot(keepAlive->entries.begin(),
+                                                                                 keepAlive->entries.end());
         for (const auto& entry : snapshot) {
             if (entry->connected)
                 entry->callback(args...);
