@@ -105,7 +105,7 @@ public:
     tarsk::ItemManager items;
     orv::SerializationManager serialization;
 
-private:
+    // The factories of the components an item entity is made of.
     static orv::ComponentFactories componentFactories(tarsk::ItemManager& items,
                                                       orv::ResourceManager& resources) {
         orv::ComponentFactories factories;
