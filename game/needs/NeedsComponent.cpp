@@ -10,6 +10,8 @@ float clamped(float value) {
 }
 } // namespace
 
+NeedsComponent::NeedsComponent() : needs{Maximum, Maximum} {}
+
 NeedsComponent::NeedsComponent(Needs initial) : needs{clamped(initial.first), clamped(initial.second)} {}
 
 void NeedsComponent::changeNeeds(const Needs& delta) {

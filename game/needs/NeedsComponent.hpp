@@ -12,7 +12,8 @@ public:
     static constexpr float Minimum = 0.f;
     static constexpr float Maximum = 100.f;
 
-    NeedsComponent() = default;
+    // Fully fed.
+    NeedsComponent();
     explicit NeedsComponent(Needs initial);
 
     void onPreInit(orv::Entity*) override {}

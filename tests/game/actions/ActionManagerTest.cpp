@@ -1,6 +1,5 @@
 #include "game/actions/ActionManager.hpp"
 #include "engine/ecs/World.hpp"
-#include "game/actions/TargetBounds.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +8,10 @@
 
 namespace {
 
-// An action that only has a name and a rectangle, and counts its deaths.
+// An action that only has a name and a rectangle.
 class FixedAction : public tarsk::Action {
 public:
-    FixedAction(std::string name, sf::FloatRect bounds, int* deaths)
-        : name(std::move(name)), bounds(bounds), deaths(deaths) {}
-    ~FixedAction() override { ++*deaths; }
+    FixedAction(std::string name, sf::FloatRect bounds) : name(std::move(name)), bounds(bounds) {}
     std::string getDescription() const override { return name; }
     sf::FloatRect getTargetBounds() const override { return bounds; }
     void execute() override {}
@@ -22,18 +19,17 @@ public:
 private:
     std::string name;
     sf::FloatRect bounds;
-    int* deaths;
 };
 
 class FixedGenerator : public tarsk::ActionGenerator {
 public:
-    FixedGenerator(std::vector<std::pair<std::string, sf::FloatRect>> offers, int* deaths)
-        : offers(std::move(offers)), deaths(deaths) {}
+    explicit FixedGenerator(std::vector<std::pair<std::string, sf::FloatRect>> offers)
+        : offers(std::move(offers)) {}
     std::vector<std::unique_ptr<tarsk::Action>> generate(orv::World&, const orv::Entity* actor) override {
         seenActor = actor;
         std::vector<std::unique_ptr<tarsk::Action>> actions;
         for (const auto& [name, bounds] : offers)
-            actions.push_back(std::make_unique<FixedAction>(name, bounds, deaths));
+            actions.push_back(std::make_unique<FixedAction>(name, bounds));
         return actions;
     }
 
@@ -41,7 +37,6 @@ public:
 
 private:
     std::vector<std::pair<std::string, sf::FloatRect>> offers;
-    int* deaths;
 };
 
 class NamedItemAction : public tarsk::ItemAction {
@@ -84,14 +79,12 @@ class ActionManagerTest : public ::testing::Test {
 protected:
     ActionManagerTest() {
         std::vector<std::unique_ptr<tarsk::ActionGenerator>> generators;
-        generators.push_back(std::make_unique<FixedGenerator>(
-            std::vector<std::pair<std::string, sf::FloatRect>>{{"near", {1.f, 1.f, 2.f, 2.f}},
-                                                               {"flipped", {3.f, 3.f, -2.f, -2.f}}},
-            &deaths));
-        generators.push_back(std::make_unique<FixedGenerator>(
-            std::vector<std::pair<std::string, sf::FloatRect>>{{"far", {10.f, 10.f, 1.f, 1.f}},
-                                                               {"nowhere", {0.f, 0.f, 0.f, 0.f}}},
-            &deaths));
+        generators.push_back(
+            std::make_unique<FixedGenerator>(std::vector<std::pair<std::string, sf::FloatRect>>{
+                {"near", {1.f, 1.f, 2.f, 2.f}}, {"flipped", {3.f, 3.f, -2.f, -2.f}}}));
+        generators.push_back(
+            std::make_unique<FixedGenerator>(std::vector<std::pair<std::string, sf::FloatRect>>{
+                {"far", {10.f, 10.f, 1.f, 1.f}}, {"nowhere", {0.f, 0.f, 0.f, 0.f}}}));
         first = static_cast<FixedGenerator*>(generators[0].get());
         std::vector<std::unique_ptr<tarsk::ItemActionGenerator>> itemGenerators;
         itemGenerators.push_back(
@@ -105,7 +98,6 @@ protected:
         return namesOf(manager->getActionsAt(world, &actor, position));
     }
 
-    int deaths = 0;
     orv::World world;
     orv::Entity actor;
     FixedGenerator* first = nullptr;
@@ -137,20 +129,6 @@ TEST_F(ActionManagerTest, TheOriginKeepsEveryAction) {
     EXPECT_EQ(namesAt({0.f, 0.f}), (std::vector<std::string>{"near", "flipped", "far", "nowhere"}));
     // Close by is not the origin: the empty rectangle there holds nothing.
     EXPECT_TRUE(namesAt({0.f, 0.001f}).empty());
-}
-
-TEST_F(ActionManagerTest, ActionsThatAreNotKeptAreDestroyedAtOnce) {
-    std::vector<std::unique_ptr<tarsk::Action>> kept = manager->getActionsAt(world, &actor, {10.f, 10.f});
-    EXPECT_EQ(kept.size(), 1u);
-    EXPECT_EQ(deaths, 3);
-    kept.clear();
-    EXPECT_EQ(deaths, 4);
-}
-
-TEST(TargetBoundsTest, ContainmentOfDegenerateRectangles) {
-    EXPECT_FALSE(tarsk::boundsContain({2.f, 2.f, 0.f, 5.f}, {2.f, 3.f}));
-    EXPECT_TRUE(tarsk::boundsContain({-1.f, -1.f, 2.f, 2.f}, {-1.f, 0.5f}));
-    EXPECT_FALSE(tarsk::boundsContain({-1.f, -1.f, 2.f, 2.f}, {1.f, 0.5f}));
 }
 
 } // namespace

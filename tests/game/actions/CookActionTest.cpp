@@ -56,13 +56,4 @@ TEST_F(CookActionTest, AFireThatCannotCookKeepsTheFish) {
     EXPECT_THROW(tarsk::CookAction(stranger, rock).execute(), std::logic_error);
 }
 
-TEST_F(CookActionTest, TargetsTheFireplaceBody) {
-    const sf::FloatRect bounds = cook.getTargetBounds();
-    // Box2D's polygon skin widens the box by 0.01 on every side.
-    EXPECT_NEAR(bounds.left, -0.51f, 1e-4f);
-    EXPECT_NEAR(bounds.top, 1.49f, 1e-4f);
-    EXPECT_NEAR(bounds.width, 1.02f, 1e-4f);
-    EXPECT_NEAR(bounds.height, 1.02f, 1e-4f);
-}
-
 } // namespace
