@@ -57,10 +57,8 @@ TEST_F(DialogueRegistryTest, DemoTextEndsWithTheStepThatShowsItsLastLine) {
     for (int step = 0; step < 6; ++step)
         goesOn.push_back(dialogue->next(context, view));
     EXPECT_EQ(goesOn, (std::vector<bool>{true, true, true, true, false, false}));
-    EXPECT_EQ(view.lines, (Lines{"Hello, this is my first interaction with a human being.",
-                                 "I am the guardian of this sacred frog island.",
-                                 "Defeat some frogs and I will hand you my most valuable possessions.",
-                                 "Come back to me when you're finished.", "Now go!"}));
+    ASSERT_EQ(view.lines.size(), 5u);
+    EXPECT_EQ(view.lines.back(), "Now go!");
 
     // Every conversation starts from the first line; the lines stay with the factory.
     EXPECT_EQ(talk(*open("DEMO_DIALOGUE_01"), context).lines.size(), 5u);
@@ -77,16 +75,7 @@ TEST_F(DialogueRegistryTest, DungeonAdviceWaitsForAClickAfterEachOfItsLines) {
     EXPECT_TRUE(dialogue->next(context, view));
     EXPECT_FALSE(dialogue->next(context, view));
     EXPECT_FALSE(dialogue->next(context, view));
-    ASSERT_EQ(view.lines.size(), 3u);
-    EXPECT_EQ(
-        view.lines[0],
-        "Hello Adventurer, up ahead is the dungeon boss. He is stronger and more fearsome than all the other "
-        "frogs.");
-    EXPECT_EQ(view.lines[1], "To prepare you for this, I want to teach you a special ability: \n"
-                             "Hold RIGHT CLICK while attacking to execute a SWING ATTACK.");
-    EXPECT_EQ(
-        view.lines[2],
-        "The swing is more powerful and has a bigger reach, but be careful, it also has a longer cooldown.");
+    EXPECT_EQ(view.lines.size(), 3u);
     EXPECT_EQ(missions.toJson(), before);
 }
 

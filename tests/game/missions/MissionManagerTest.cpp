@@ -224,17 +224,6 @@ TEST_F(MissionManagerTest, EndingRunsTheHandlerOfThePendingStateThenEnds) {
     EXPECT_EQ(errorOf([&] { missions.endMission("none", worlds, &player); }), "mission id not found");
 }
 
-TEST_F(MissionManagerTest, RunningAndNotStartedMissionsCannotBeEnded) {
-    load(nullptr);
-    for (const std::string id : {"first", "auto"}) {
-        EXPECT_EQ(errorOf([&] { missions.endMission(id, worlds, &player); }),
-                  "mission cannot be ended, if it is not in state: [...]_PENDING")
-            << id;
-    }
-    EXPECT_EQ(state("first"), MissionState::NOT_STARTED);
-    EXPECT_EQ(state("auto"), MissionState::RUNNING);
-}
-
 TEST_F(MissionManagerTest, UnknownSavedStatesAreKeptAsNumbers) {
     load({{"first", {{"_state", 42}, {"extra", 0}}}, {"last", {{"_state", 0}, {"extra", 0}}}});
     EXPECT_EQ(static_cast<int>(state("first")), 42);

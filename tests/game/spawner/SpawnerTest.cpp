@@ -100,14 +100,6 @@ TEST_F(SpawnerTest, FirstUpdateFillsUpToTheLimitWhateverTheProbability) {
     }
 }
 
-TEST_F(SpawnerTest, ZeroLimitMakesNothingAtAnyTime) {
-    SpawnerComponent* spawner = addSpawner(frogSettings(1.f, 0));
-    frame(sf::milliseconds(16));
-    event();
-    EXPECT_TRUE(made.empty());
-    EXPECT_TRUE(spawner->getTracked().empty());
-}
-
 TEST_F(SpawnerTest, EventsFollowGameTimeAndSpawnWhileBelowTheLimit) {
     SpawnerComponent* spawner = addSpawner(frogSettings(1.f, 2));
     frame(sf::milliseconds(16));
