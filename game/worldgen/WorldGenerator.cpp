@@ -1,0 +1,7 @@
+#include "game/worldgen/WorldGenerator.hpp"
+
+namespace tarsk {
+
+WorldGenerator::~WorldGenerator() = default;
+
+} // namespace tarsk
