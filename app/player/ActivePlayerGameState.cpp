@@ -1,0 +1,183 @@
+#include "app/player/ActivePlayerGameState.hpp"
+
+#include "app/player/PlayerEntity.hpp"
+#include "app/player/PlayerFacing.hpp"
+#include "app/root/BaseGameState.hpp"
+#include "app/savegame/LoadedSavegame.hpp"
+#include "engine/ecs/World.hpp"
+#include "engine/ecs/WorldContainer.hpp"
+#include "engine/persistence/PersistenceComponent.hpp"
+#include "engine/physics/PhysicsComponent.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/actions/ActionManager.hpp"
+#include "game/camera/CameraComponent.hpp"
+#include "game/camera/CameraEntity.hpp"
+#include "game/health/HealthComponent.hpp"
+#include "game/orientation/OrientationComponent.hpp"
+#include "game/portals/LocalPortalSystem.hpp"
+#include "game/portals/PortalComponent.hpp"
+
+#include <SFML/Window/Keyboard.hpp>
+
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+namespace tarsk {
+
+namespace {
+
+const char* const PlayerWorldContainerKey = "PlayerWorldContainer";
+const char* const PlayerDataKey = "PlayerData";
+const char* const MissionsDataKey = "Missions_Data";
+
+// Arriving on top of the portal would touch it again: the player steps out below it.
+constexpr float ArrivalOffsetY = 2.f;
+
+} // namespace
+
+ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame)
+    : ActivePlayerGameState(base, savegame, std::make_unique<PlayerRegistries>()) {}
+
+ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame,
+                                             std::unique_ptr<PlayerRegistries> own)
+    : base(base), savegame(savegame), ownRegistries(std::move(own)), actions(ownRegistries->getActions()),
+      missions(ownRegistries->getMissions()) {}
+
+ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame,
+                                             const MissionDataManager& prototypes, ActionManager& actions)
+    : base(base), savegame(savegame), actions(actions), missions(prototypes) {}
+
+ActivePlayerGameState::~ActivePlayerGameState() = default;
+
+orv::WorldContainer* ActivePlayerGameState::findPlayerContainer() const {
+    orv::WorldManager& worlds = *savegame.worldManager;
+    const nlohmann::json& data = savegame.data;
+    auto stored = data.find(PlayerWorldContainerKey);
+    if (stored == data.end() || !stored->is_number()) {
+        if (orv::WorldContainer* first = worlds.getWorldContainer(0))
+            return first;
+        throw std::runtime_error("the game has no world container 0 for the player");
+    }
+    // Saving writes the container's id, so the id is what is read back; for the usual documents
+    // (ids 0, 1, 2 ... in list order) that is also the container's place in the list.
+    const auto id = stored->is_number_float() ? static_cast<std::uint32_t>(stored->get<double>())
+                                              : stored->get<std::uint32_t>();
+    if (orv::WorldContainer* container = worlds.getWorldContainer(id))
+        return container;
+    throw std::out_of_range("the game has no world container " + std::to_string(id) + " for the player");
+}
+
+std::unique_ptr<orv::Entity> ActivePlayerGameState::loadOrCreatePlayer() const {
+    auto stored = savegame.data.find(PlayerDataKey);
+    if (stored != savegame.data.end() && stored->is_object())
+        return base.getSerializationManager().entityFromJson(*stored);
+    return createPlayerEntity(base.getResources(), base.getAnimations());
+}
+
+void ActivePlayerGameState::onInit() {
+    playerContainer = findPlayerContainer();
+    std::unique_ptr<orv::Entity> entity = loadOrCreatePlayer();
+    entity->addComponent<orv::PersistenceComponent>();
+    entity->getComponent<orv::PhysicsComponent>()->contactBegin.connectTracked(
+        connections, [this](const orv::Entity* other) { onPlayerContact(other); });
+    HealthComponent& health = *entity->getComponent<HealthComponent>();
+
+    entity->init();
+    // The world keeps the entity where it is, so the pointer stays good while it lives there.
+    orv::Entity* added = entity.get();
+    playerContainer->getWorld()->addEntity(std::move(entity));
+    player = added;
+
+    // Dies with the player; the frame of the death is still drawn before the program ends.
+    health.died.connect([&quit = base.getQuitRequested()] { quit = true; });
+
+    nlohmann::json& missionData = savegame.data[MissionsDataKey];
+    missions.fromJson(missionData, *savegame.worldManager, player);
+    savegame.beforeSave.connectTracked(connections, [this] { writePlayerData(); });
+
+    createCamera();
+}
+
+void ActivePlayerGameState::onPlayerContact(const orv::Entity* other) {
+    // Runs inside the physics step: only remember where to go, the travel waits for onUpdate.
+    const PortalComponent* portal = other ? other->findComponent<PortalComponent>() : nullptr;
+    if (!portal || !portal->hasTarget())
+        return;
+    travelWorld = portal->getTarget().first;
+    travelPortal = portal->getTarget().second;
+    travelPending = true;
+}
+
+void ActivePlayerGameState::writePlayerData() {
+    savegame.data[MissionsDataKey] = missions.toJson();
+    savegame.data[PlayerDataKey] = orv::SerializationManager::entityToJson(*player);
+    savegame.data[PlayerWorldContainerKey] = playerContainer->getId();
+}
+
+void ActivePlayerGameState::createCamera() {
+    std::unique_ptr<orv::Entity> camera = createCameraEntity();
+    camera->getComponent<orv::TransformationComponent>()->setScale({0.35f, 0.35f});
+    orv::Entity* added = camera.get();
+    player->getWorld()->addEntity(std::move(camera));
+    base.getActiveCamera().set(added);
+    added->getComponent<CameraComponent>()->trackEntityPosition(player);
+}
+
+void ActivePlayerGameState::onUpdate() {
+    missions.update(*savegame.worldManager, player);
+    if (travelPending)
+        travel();
+    if (base.getInput().isMouseInWindow())
+        faceMouse();
+    if (sf::Keyboard::isKeyPressed(sf::Keyboard::Numpad7))
+        listActions();
+}
+
+void ActivePlayerGameState::travel() {
+    travelPending = false;
+    orv::WorldManager& worlds = *savegame.worldManager;
+    orv::WorldContainer* target = worlds.getWorldContainer(travelWorld);
+    if (!target) {
+        // A portal into a world this game does not have: the player stays.
+        std::cout << "portal leads to missing world " << travelWorld << std::endl;
+        return;
+    }
+    sf::Vector2f portal{0.f, 0.f};
+    if (const LocalPortalSystem* portals = target->getWorld()->findSystem<LocalPortalSystem>())
+        portal = portals->findPortal(travelPortal);
+    const sf::Vector2f arrival{portal.x, portal.y + ArrivalOffsetY};
+
+    auto* transform = player->getComponent<orv::TransformationComponent>();
+    worlds.moveEntityWithCallback(travelWorld, player,
+                                  [transform, arrival] { transform->setPositionXY(arrival); });
+    if (const orv::Entity* camera = base.getActiveCamera().getCamera())
+        worlds.moveEntity(travelWorld, camera);
+    playerContainer = target;
+}
+
+void ActivePlayerGameState::faceMouse() {
+    const orv::Entity* camera = base.getActiveCamera().getCamera();
+    if (!camera)
+        return;
+    const sf::Vector2f mouse = base.mapPixelToWorld(base.getInput().getMousePosition(), *camera);
+    const sf::Vector2f position = player->getComponent<orv::TransformationComponent>()->getPositionXY();
+    player->getComponent<OrientationComponent>()->setOrientation(playerFacingTowards(position, mouse));
+}
+
+void ActivePlayerGameState::listActions() {
+    for (const std::unique_ptr<Action>& action : actions.getActions(*player->getWorld(), player))
+        std::cout << action->getDescription() << '\n';
+    std::cout << "---------" << std::endl;
+}
+
+void ActivePlayerGameState::onDestroy() {
+    base.getActiveCamera().clear();
+    if (player) {
+        if (orv::World* world = player->getWorld())
+            world->removeEntities({player});
+        player = nullptr;
+    }
+}
+
+} // namespace tarsk
