@@ -1,0 +1,47 @@
+#include "game/ai/AiManager.hpp"
+
+#include "bt/Blackboard.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "game/ai/RegisterBTNodeData.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tarsk {
+
+AiManager::AiManager(orv::ResourceManager& resources, const RandomNumberGenerator& random,
+                     const AttackManager& attacks, const std::filesystem::path& folder) {
+    registerBTNodeData(factory, random, attacks);
+    loadTreeFiles(resources, folder);
+}
+
+void AiManager::loadTreeFiles(orv::ResourceManager& resources, const std::filesystem::path& folder) {
+    // The walk's order is the file system's; sorting makes "the later file wins" repeatable.
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".xml")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path& file : files) {
+        TextHandle text = resources.get(file.string()).getCache<ResourceCache::StringResourceCache>();
+        trees.insert_or_assign(file.stem().string(), std::move(text));
+    }
+}
+
+bt::Tree AiManager::createTree(const std::string& name) const {
+    const auto it = trees.find(name);
+    if (it == trees.end())
+        throw std::out_of_range("no behaviour tree named \"" + name + "\"");
+    return factory.createTreeFromText(it->second->get(), bt::Blackboard::create());
+}
+
+std::vector<std::string> AiManager::getTreeNames() const {
+    std::vector<std::string> names;
+    names.reserve(trees.size());
+    for (const auto& [name, text] : trees)
+        names.push_back(name);
+    return names;
+}
+
+} // namespace tarsk

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/ecs/SerializableSystem_template.hpp"
+#include "engine/ecs/System_base.hpp"
+#include "engine/signals/ScopedConnections.hpp"
+#include "game/content/Identifiers.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orv {
+class Entity;
+class PhysicsSystem;
+class World;
+} // namespace orv
+
+namespace tarsk {
+
+// Runs the AI of its world: every frame each entity's tree ticks once and its steering force is
+// queued for the next physics step. Registered after the physics system, so the force set now
+// acts in the next frame. Saved as "AiSystem", without data.
+class AiSystem : public orv::SerializableSystem_template<orv::System_base<orv::World>> {
+public:
+    inline static const std::string& TypeName = id::system::ai;
+
+    AiSystem();
+
+    // Its factory: there is nothing to read.
+    static std::unique_ptr<AiSystem> create(const nlohmann::json& data);
+
+    // Needs the world's physics system.
+    void onPreInit(orv::World* world) override;
+    void onInit() override {}
+    void onUpdate() override;
+    const std::string& getSystemTypeName() const override { return TypeName; }
+
+    // In the order they arrived.
+    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+
+private:
+    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
+    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
+
+    orv::PhysicsSystem* physicsSystem = nullptr;
+    std::vector<const orv::Entity*> entities;
+    smartsignals::ScopedConnections connections;
+};
+
+} // namespace tarsk

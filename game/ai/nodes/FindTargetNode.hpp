@@ -1,0 +1,34 @@
+#pragma once
+
+#include "bt/PortInfo.hpp"
+#include "game/ai/EntityInjectedBTNode.hpp"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+class Entity;
+}
+
+namespace tarsk {
+
+// Picks the nearest fighter among the entities the owner detects, within "maxDist" (inclusive),
+// that belongs to every faction of "requireFactions" and to none of "filterFactions" (both lists
+// of names separated by '|', empty by default). Writes it, or null, to "target".
+class FindTargetNode : public EntityInjectedBTNode<bt::SyncActionNode> {
+public:
+    using EntityInjectedBTNode::EntityInjectedBTNode;
+    static bt::PortsList providedPorts() {
+        return {bt::InputPort<std::string>("requireFactions"), bt::InputPort<std::string>("filterFactions"),
+                bt::InputPort<float>("maxDist"), bt::OutputPort<const orv::Entity*>("target")};
+    }
+
+    // "a||b|" gives a and b: empty names are dropped.
+    static std::vector<std::string> splitFactions(std::string_view text);
+
+protected:
+    bt::NodeStatus tick() override;
+};
+
+} // namespace tarsk

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "bt/PortInfo.hpp"
+#include "game/ai/nodes/IdleNode_base.hpp"
+
+namespace tarsk {
+
+// Waits on real time, as the frames pass.
+class IdleFrameTimeNode : public IdleNode_base {
+public:
+    IdleFrameTimeNode(const std::string& name, const bt::NodeConfiguration& config);
+    static bt::PortsList providedPorts() {
+        return {bt::InputPort<float>("ms"), bt::InputPort<float>("sec"), bt::InputPort<float>("min")};
+    }
+
+protected:
+    sf::Time frameDelta(TimeSystem& time) const override;
+};
+
+} // namespace tarsk

@@ -1,0 +1,75 @@
+#include "game/ai/nodes/SteeringSeekUntilReachedOrAbortedNode.hpp"
+
+#include "engine/ecs/Entity.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/ai/AiComponent.hpp"
+#include "game/ai/NodeInputs.hpp"
+
+#include <cmath>
+
+namespace tarsk {
+
+namespace {
+
+float distance(sf::Vector2f a, sf::Vector2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+} // namespace
+
+bt::NodeStatus SteeringSeekUntilReachedOrAbortedNode::tick() {
+    const orv::Entity& owner = requireOwner();
+    auto* ownTransform = owner.getComponent<orv::TransformationComponent>();
+    auto* ownAi = owner.getComponent<AiComponent>();
+    const auto newGoal = requiredInput<sf::Vector2f>(*this, "goal");
+    std::optional<float> newSlowingRadius;
+    if (isInputGiven(*this, "slowingRadius"))
+        newSlowingRadius = requiredInput<float>(*this, "slowingRadius");
+    const auto newDelta = optionalInput<float>(*this, "delta", DefaultDelta);
+
+    transform = ownTransform;
+    ai = ownAi;
+    goal = newGoal;
+    slowingRadius = newSlowingRadius;
+    delta = newDelta;
+
+    sf::Vector2f position = transform->getPositionXY();
+    if (reached(position)) {
+        clear();
+        return bt::NodeStatus::SUCCESS;
+    }
+    std::optional<sf::Vector2f> previous;
+    while (true) {
+        if (previous && distance(position, *previous) <= StuckDistance) {
+            clear();
+            return bt::NodeStatus::FAILURE;
+        }
+        previous = position;
+        ai->getSteering().seek(goal, slowingRadius.value_or(DefaultSlowingRadius));
+        setStatusRunningAndYield();
+        position = transform->getPositionXY();
+        if (reached(position)) {
+            clear();
+            return bt::NodeStatus::SUCCESS;
+        }
+    }
+}
+
+bool SteeringSeekUntilReachedOrAbortedNode::reached(sf::Vector2f position) const {
+    return delta >= distance(position, goal);
+}
+
+void SteeringSeekUntilReachedOrAbortedNode::halt() {
+    clear();
+    CoroActionNode::halt();
+}
+
+void SteeringSeekUntilReachedOrAbortedNode::clear() {
+    transform = nullptr;
+    ai = nullptr;
+    goal = {};
+    slowingRadius.reset();
+    delta = 0.f;
+}
+
+} // namespace tarsk

@@ -1,0 +1,108 @@
+#include "AiTestSupport.hpp"
+
+#include "game/ai/EntityInjectedBTNode_base.hpp"
+#include "game/ai/RegisterBTNodeData.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using namespace aitest;
+
+struct Services {
+    orv::ResourceManager resources;
+    tarsk::RandomNumberGenerator random{1};
+    tarsk::AttackManager attacks;
+};
+
+TEST(AiManager, KnowsEveryXmlFileBelowItsFolderByName) {
+    TreeFolder folder;
+    folder.write("frog.xml", treeText("<AlwaysFailure/>"));
+    folder.write("swamp/frog.xml", treeText("<AlwaysSuccess/>")); // later in path order: wins
+    folder.write("deep/down/bird.xml", treeText("<AlwaysFailure/>"));
+    folder.write("loud.XML", treeText("<AlwaysSuccess/>"));
+    folder.write("frog.xml.bak", "not a tree");
+    folder.write("two.dots.xml", "<not a tree");
+    std::filesystem::create_directories(folder.root / "empty.xml");
+
+    Services services;
+    tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.root);
+    EXPECT_EQ(manager.getTreeNames(), (std::vector<std::string>{"bird", "frog", "two.dots"}));
+    EXPECT_EQ(manager.createTree("bird").tickRoot(), bt::NodeStatus::FAILURE);
+    EXPECT_EQ(manager.createTree("frog").tickRoot(), bt::NodeStatus::SUCCESS);
+    EXPECT_TRUE(services.resources.get((folder.root / "deep/down/bird.xml").string()).isLoaded());
+
+    // Bad text shows when a tree is made; an unknown name is refused and not remembered.
+    EXPECT_THROW(manager.createTree("two.dots"), bt::RuntimeError);
+    EXPECT_THROW(manager.createTree("frgo"), std::out_of_range);
+    EXPECT_FALSE(manager.hasTree("frgo"));
+    EXPECT_THROW(
+        tarsk::AiManager(services.resources, services.random, services.attacks, folder.root / "none"),
+        std::filesystem::filesystem_error);
+}
+
+TEST(AiManager, TreesAreIndependentWithTheirOwnBlackboards) {
+    Library library({{"probe", treeText(R"(<SelectRandomPositionInCircle circleOrigin="0;0"
+                                               circleRadiusOuter="1" position="{spot}"/>)")}});
+    bt::Tree first = library->createTree("probe");
+    bt::Tree second = library->createTree("probe");
+    EXPECT_NE(first.getRootNode(), second.getRootNode());
+    EXPECT_EQ(first.getRootBlackboard()->getParent(), nullptr);
+    ASSERT_EQ(first.tickRoot(), bt::NodeStatus::SUCCESS);
+    EXPECT_TRUE(first.getRootBlackboard()->contains("spot"));
+    EXPECT_FALSE(second.getRootBlackboard()->contains("spot"));
+}
+
+TEST(RegisterBTNodeData, RegistersTheGamesNodesWithTheirKindsAndPorts) {
+    // Kind, then each port as name:type, with '>' before outputs.
+    const std::map<std::string, std::string> expected{
+        {"debug_SetEntityToPosition", "A position:v"},
+        {"GetPositionXY", "A >positionXY:v"},
+        {"IdleFrameTime", "A min:f ms:f sec:f"},
+        {"IdleWorldTime", "A h:f min:f ms:f sec:f"},
+        {"IsCloseToGoal", "C delta:f goal:v"},
+        {"SelectRandomPositionInCircle",
+         "A circleOrigin:v circleRadiusInner:f circleRadiusOuter:f >position:v"},
+        {"SteeringSeek", "A goal:v slowingRadius:f"},
+        {"SteeringSeekUntilReachedOrAborted", "A delta:f goal:v slowingRadius:f"},
+        {"GetTileIdAtPosition", "A positionXY:v >tileId:s"},
+        {"IsEntityRefValid", "C entity:e"},
+        {"debug_ExecuteAttack", "A attackId:s target:e"},
+        {"FindTarget", "A filterFactions:s maxDist:f requireFactions:s >target:e"},
+        {"SteeringPursuit", "A target:e"},
+        {"IsCloseToEntity", "C delta:f target:e"},
+    };
+    const std::map<std::type_index, char> types{{typeid(sf::Vector2f), 'v'},
+                                                {typeid(float), 'f'},
+                                                {typeid(std::string), 's'},
+                                                {typeid(const orv::Entity*), 'e'}};
+    bt::BehaviorTreeFactory factory;
+    const std::size_t builtins = factory.getRegisteredIds().size();
+    Services services;
+    tarsk::registerBTNodeData(factory, services.random, services.attacks);
+    EXPECT_EQ(factory.getRegisteredIds().size(), builtins + expected.size());
+
+    for (const auto& [id, description] : expected) {
+        const bt::TreeNodeManifest* manifest = factory.getManifest(id);
+        ASSERT_NE(manifest, nullptr) << id;
+        std::map<std::string, std::string> ports;
+        for (const auto& [name, info] : manifest->ports) {
+            ASSERT_TRUE(info.getType() && types.contains(*info.getType())) << id << "." << name;
+            EXPECT_NE(info.isInput(), info.isOutput()) << id << "." << name;
+            ports[name] = (info.isOutput() ? ">" : "") + name + ":" + types.at(*info.getType());
+        }
+        std::string actual = manifest->type == bt::NodeType::CONDITION ? "C" : "A";
+        EXPECT_TRUE(manifest->type == bt::NodeType::CONDITION || manifest->type == bt::NodeType::ACTION);
+        for (const auto& [name, text] : ports)
+            actual += " " + text;
+        EXPECT_EQ(actual, description) << id;
+        auto node = factory.instantiateTreeNode("n", id, {bt::Blackboard::create(), {}, {}});
+        EXPECT_NE(dynamic_cast<tarsk::EntityInjectedBTNode_base*>(node.get()), nullptr) << id;
+    }
+    EXPECT_THROW(tarsk::registerBTNodeData(factory, services.random, services.attacks), bt::LogicError);
+}
+
+} // namespace
