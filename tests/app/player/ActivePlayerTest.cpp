@@ -1,0 +1,203 @@
+#include "app/player/ActivePlayerGameState.hpp"
+#include "app/savegame/LoadedSavegame.hpp"
+#include "app/support/RootHarness.hpp"
+#include "engine/ecs/World.hpp"
+#include "engine/ecs/WorldContainer.hpp"
+#include "engine/physics/PhysicsComponent.hpp"
+#include "engine/serialization/WorldReader.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/combat/FighterComponent.hpp"
+#include "game/health/HealthComponent.hpp"
+#include "game/orientation/OrientationComponent.hpp"
+#include "game/portals/PortalComponent.hpp"
+
+#include <SFML/Window/Mouse.hpp>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+const char* const twoWorlds = R"({"wm_id_counter": 2, "systems_global": [], "worldContainers": [
+    {"_id": 0, "_isActive": true, "_name": "Island", "entities": [], "systems_local": [
+        {"_SystemTypeId": "TimeSystem", "time.hours": 12, "time.minutes": 0, "time.seconds": 0},
+        {"_SystemTypeId": "PhysicsSystem"}, {"_SystemTypeId": "RenderSystem"},
+        {"_SystemTypeId": "LocalPortalSystem"}]},
+    {"_id": 1, "_isActive": true, "_name": "Dungeon", "entities": [], "systems_local": [
+        {"_SystemTypeId": "TimeSystem", "time.hours": 0, "time.minutes": 0, "time.seconds": 0},
+        {"_SystemTypeId": "PhysicsSystem"}, {"_SystemTypeId": "RenderSystem"},
+        {"_SystemTypeId": "LocalPortalSystem"}]}]})";
+
+// One root and window for the whole suite: the player's state runs as the root's child over a
+// game built in the test.
+struct ActivePlayer : testing::Test {
+    static void SetUpTestSuite() {
+        harness = new apptest::RootHarness({}, apptest::RunFolder::Content::Shipped);
+        harness->start();
+        harness->frame();
+    }
+    static void TearDownTestSuite() {
+        delete harness;
+        harness = nullptr;
+    }
+
+    ActivePlayer() {
+        savegame.worldManager =
+            orv::worldManagerFromJson(root().getSerializationManager(), nlohmann::json::parse(twoWorlds));
+    }
+    ~ActivePlayer() override {
+        stop();
+        harness->frame();
+    }
+
+    static tarsk::BaseGameState& root() { return *harness->root; }
+    orv::World& world(std::uint32_t id) { return *savegame.worldManager->getWorldContainer(id)->getWorld(); }
+
+    tarsk::ActivePlayerGameState& start() {
+        auto made = std::make_unique<tarsk::ActivePlayerGameState>(root(), savegame);
+        state = made.get();
+        made->init();
+        root().getSubStates().push_back(std::move(made));
+        return *state;
+    }
+    void stop() {
+        if (state && !state->isClosed())
+            state->close();
+        state = nullptr;
+    }
+    orv::Entity& player() { return *state->getPlayer(); }
+
+    // A portal into world `targetWorld`, arriving at portal `targetPortal` there.
+    const orv::Entity* addPortal(std::uint32_t worldId, std::uint64_t id, sf::Vector2f at,
+                                 tarsk::PortalComponent::Target target, bool hasTarget) {
+        auto portal = std::make_unique<orv::Entity>();
+        portal->addComponent<orv::TransformationComponent>()->setPosition({at.x, at.y, 0.f});
+        portal->addComponent<tarsk::PortalComponent>(id, target, hasTarget);
+        portal->init();
+        return world(worldId).addEntity(std::move(portal));
+    }
+
+    static apptest::RootHarness* harness;
+    tarsk::LoadedSavegame savegame;
+    tarsk::ActivePlayerGameState* state = nullptr;
+};
+
+apptest::RootHarness* ActivePlayer::harness = nullptr;
+
+TEST_F(ActivePlayer, ANewGameMakesThePlayerAtTheOriginOfWorldZeroWithTheCameraOnIt) {
+    start();
+    ASSERT_NE(state->getPlayer(), nullptr);
+    EXPECT_EQ(player().getWorld(), &world(0));
+    EXPECT_EQ(state->getPlayerContainer()->getId(), 0u);
+    EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPosition(),
+              sf::Vector3f(0.f, 0.f, 0.f));
+    EXPECT_EQ(player().getComponent<tarsk::OrientationComponent>()->getOrientation(),
+              tarsk::OrientationComponent::SOUTH);
+    EXPECT_EQ(player().getComponent<tarsk::HealthComponent>()->getHealth(), 100.f);
+    EXPECT_EQ(player().getComponent<tarsk::FighterComponent>()->getFactions(),
+              std::vector<std::string>{"PLAYER"});
+    const b2Body* body = player().getComponent<orv::PhysicsComponent>()->getBody();
+    ASSERT_NE(body, nullptr);
+    EXPECT_EQ(body->GetType(), b2_dynamicBody);
+    EXPECT_FLOAT_EQ(body->GetLinearDamping(), 60.f);
+    EXPECT_EQ(body->GetFixtureList()->GetFilterData().categoryBits, 8);
+    EXPECT_EQ(body->GetFixtureList()->GetFilterData().maskBits, 9);
+
+    const orv::Entity* camera = root().getActiveCamera().getCamera();
+    ASSERT_NE(camera, nullptr);
+    EXPECT_EQ(camera->getWorld(), &world(0));
+    EXPECT_EQ(camera->getComponent<orv::TransformationComponent>()->getScale(), sf::Vector2f(0.35f, 0.35f));
+
+    // Leaving takes the player out of its world and lets go of the camera.
+    const std::size_t before = world(0).getEntityCount();
+    stop();
+    EXPECT_EQ(world(0).getEntityCount(), before - 1);
+    EXPECT_FALSE(root().getActiveCamera().has());
+}
+
+TEST_F(ActivePlayer, ThePortalTouchedLastTakesThePlayerAndCameraAcross) {
+    const orv::Entity* toNowhere = addPortal(0, 1, {3.f, 3.f}, {1, 99}, true);
+    const orv::Entity* toCave = addPortal(0, 2, {5.f, 5.f}, {1, 7}, true);
+    const orv::Entity* plain = addPortal(0, 3, {6.f, 6.f}, {0, 0}, false);
+    addPortal(1, 7, {4.f, 6.f}, {0, 2}, true);
+    start();
+    auto& physics = *player().getComponent<orv::PhysicsComponent>();
+    physics.contactBegin.emit(toNowhere);
+    physics.contactBegin.emit(toCave);
+    physics.contactBegin.emit(plain);
+    EXPECT_TRUE(state->isTravelPending());
+    harness->frame();
+
+    EXPECT_FALSE(state->isTravelPending());
+    EXPECT_EQ(player().getWorld(), &world(1));
+    EXPECT_EQ(state->getPlayerContainer()->getId(), 1u);
+    EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPositionXY(), sf::Vector2f(4.f, 8.f));
+    EXPECT_EQ(root().getActiveCamera().getCamera()->getWorld(), &world(1));
+
+    savegame.beforeSave.emit();
+    EXPECT_EQ(savegame.data["PlayerWorldContainer"], 1);
+    EXPECT_TRUE(savegame.data["PlayerData"]["components"].contains("transform"));
+    EXPECT_TRUE(savegame.data["Missions_Data"].is_object());
+}
+
+TEST_F(ActivePlayer, APortalIntoAMissingWorldLeavesThePlayerWhereItIs) {
+    const orv::Entity* broken = addPortal(0, 1, {3.f, 3.f}, {5, 1}, true);
+    start();
+    player().getComponent<orv::PhysicsComponent>()->contactBegin.emit(broken);
+    harness->frame();
+    EXPECT_FALSE(state->isTravelPending());
+    EXPECT_EQ(player().getWorld(), &world(0));
+}
+
+TEST_F(ActivePlayer, ASavedPlayerComesBackInItsWorld) {
+    start();
+    player().getComponent<orv::TransformationComponent>()->setPositionXY({2.5f, -1.f});
+    savegame.data["PlayerWorldContainer"] = 1;
+    nlohmann::json saved = savegame.data;
+    savegame.beforeSave.emit();
+    EXPECT_EQ(savegame.data["PlayerWorldContainer"], 0);
+    saved["PlayerData"] = savegame.data["PlayerData"];
+    saved["PlayerWorldContainer"] = 1;
+    stop();
+    harness->frame();
+
+    savegame.data = saved;
+    start();
+    EXPECT_EQ(player().getWorld(), &world(1));
+    EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPositionXY(),
+              sf::Vector2f(2.5f, -1.f));
+
+    stop();
+    harness->frame();
+    savegame.data["PlayerWorldContainer"] = 4;
+    EXPECT_THROW(start(), std::out_of_range);
+    state = nullptr;
+}
+
+TEST_F(ActivePlayer, ThePlayersDeathAsksTheProgramToEnd) {
+    start();
+    player().getComponent<tarsk::HealthComponent>()->died.emit();
+    EXPECT_TRUE(root().getQuitRequested());
+    root().getQuitRequested() = false;
+}
+
+TEST_F(ActivePlayer, ThePlayerTurnsTowardsTheMouse) {
+    start();
+    harness->frame();
+    sf::RenderWindow& window = root().getWindow();
+    const sf::Vector2i centre(window.getSize() / 2u);
+    const auto faceAt = [&](sf::Vector2i pixel) {
+        sf::Mouse::setPosition(pixel, window);
+        for (int i = 0; i < 50 && sf::Mouse::getPosition(window) != pixel; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        harness->frame();
+        return player().getComponent<tarsk::OrientationComponent>()->getOrientation();
+    };
+    EXPECT_EQ(faceAt(centre + sf::Vector2i(200, 0)), tarsk::OrientationComponent::EAST);
+    EXPECT_EQ(faceAt(centre + sf::Vector2i(0, -200)), tarsk::OrientationComponent::NORTH);
+    EXPECT_EQ(faceAt(centre + sf::Vector2i(-150, 150)), tarsk::OrientationComponent::SOUTH_WEST);
+    // Outside the window the player keeps looking where it did.
+    EXPECT_EQ(faceAt(sf::Vector2i(-300, 900)), tarsk::OrientationComponent::SOUTH_WEST);
+}
+
+} // namespace
