@@ -1,0 +1,75 @@
+#include "app/music/BackgroundMusicGameState.hpp"
+
+#include "app/input/InputEngine.hpp"
+#include "app/root/BaseGameState.hpp"
+
+#include <algorithm>
+#include <utility>
+
+namespace tarsk {
+
+namespace {
+
+float clampVolume(float volume) {
+    return std::min(100.f, std::max(0.f, volume));
+}
+
+} // namespace
+
+BackgroundMusicGameState::BackgroundMusicGameState(BaseGameState& base)
+    : BackgroundMusicGameState(base.getSettings(), base.getInput()) {}
+
+BackgroundMusicGameState::BackgroundMusicGameState(nlohmann::json& settings, InputEngine& input,
+                                                   std::string track)
+    : settings(settings), input(input), track(std::move(track)) {}
+
+BackgroundMusicGameState::~BackgroundMusicGameState() {
+    connections.disconnectAll();
+}
+
+void BackgroundMusicGameState::onInit() {
+    // Without the track the game simply stays silent.
+    const bool opened = music.openFromFile(track);
+    setVolume(startVolume());
+    music.setLoop(true);
+    if (opened)
+        music.play();
+
+    input.keyPressed(sf::Keyboard::PageUp).connectTracked(connections, [this] { changeVolume(volumeStep); });
+    input.keyPressed(sf::Keyboard::PageDown).connectTracked(connections, [this] {
+        changeVolume(-volumeStep);
+    });
+}
+
+void BackgroundMusicGameState::onDestroy() {
+    connections.disconnectAll();
+    music.stop();
+}
+
+float BackgroundMusicGameState::startVolume() const {
+    if (!settings.is_object() || !settings.contains(volumeKey))
+        return defaultVolume;
+    const nlohmann::json& stored = settings.at(volumeKey);
+    // The library would take true for 1; a volume is a number or nothing.
+    if (!stored.is_number())
+        throw nlohmann::json::type_error::create(
+            302, std::string("type must be number, but is ") + stored.type_name(), &stored);
+    // A hand-edited file may hold anything; the stream's volume is a percentage.
+    return clampVolume(stored.get<float>());
+}
+
+void BackgroundMusicGameState::changeVolume(float delta) {
+    setVolume(clampVolume(volume + delta));
+    storeVolume();
+}
+
+void BackgroundMusicGameState::storeVolume() {
+    settings[volumeKey] = volume;
+}
+
+void BackgroundMusicGameState::setVolume(float newVolume) {
+    volume = newVolume;
+    music.setVolume(volume);
+}
+
+} // namespace tarsk
