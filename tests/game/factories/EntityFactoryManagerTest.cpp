@@ -73,16 +73,6 @@ TEST_F(FactoryRegistry, FactoryWithoutRecipeIsRefused) {
     EXPECT_FALSE(content.factories.hasFactory("ghost"));
 }
 
-TEST_F(FactoryRegistry, ResourcesReachEveryRecipe) {
-    const tarsk::ItemManager* seen = nullptr;
-    content.factories.addFactory({"probe", "Probe", [&](const EntityFactory::Resources& resources) {
-                                      seen = &resources.itemManager;
-                                      return std::make_unique<orv::Entity>();
-                                  }});
-    content.factories.createEntity("probe");
-    EXPECT_EQ(seen, &content.items);
-}
-
 TEST_F(FactoryRegistry, EntityBlueprintsBecomeFactoriesBesideBuiltIns) {
     auto& blueprints = content.serialization.getBlueprintManager();
     blueprints.add({{"_type", "Tree"}, {"_inherit", {"basic_tree"}}, {"_isEntity", true}});
