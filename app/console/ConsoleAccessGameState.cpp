@@ -57,7 +57,9 @@ void ConsoleAccessGameState::onInit() {
 }
 
 void ConsoleAccessGameState::onDestroy() {
+    // A closed console lingers until the tree drops it; it must not react meanwhile.
     historyKeys.disconnectAll();
+    scriptOutput.disconnectAll();
     if (window)
         gui.remove(window);
 }
