@@ -1,7 +1,9 @@
 #include "app/root/BaseGameState.hpp"
 
 #include "app/menu/MainMenuGameState.hpp"
+#include "app/music/BackgroundMusicGameState.hpp"
 #include "app/root/TileFolder.hpp"
+#include "app/scripting/ScriptBindings.hpp"
 #include "app/settings/SettingsFile.hpp"
 #include "game/resources/SfTextureResourceCache.hpp"
 
@@ -23,14 +25,20 @@ const sf::Texture* tilesetTexture(orv::ResourceManager& resources) {
                 ->get();
 }
 
+orv::ScriptProvider& withScriptBindings(orv::ScriptProvider& provider) {
+    registerScriptBindings(provider);
+    provider.completeRegistration();
+    return provider;
+}
+
 } // namespace
 
 BaseGameState::BaseGameState() : BaseGameState(std::make_unique<SystemFrameClock>()) {}
 
 BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
     : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)),
-      input(*window, desktop, gui), tileset({}, tilesetTexture(resources)),
-      serialization(resources, {}, {}, {}) {}
+      input(*window, desktop, gui), scriptEnvironment(withScriptBindings(scriptProvider)),
+      tileset({}, tilesetTexture(resources)), serialization(resources, {}, {}, {}), consoleToggle(*this) {}
 
 BaseGameState::~BaseGameState() = default;
 
@@ -50,6 +58,9 @@ void BaseGameState::onInit() {
     auto menu = std::make_unique<MainMenuGameState>(*this);
     menu->init();
     getSubStates().push_back(std::move(menu));
+    auto music = std::make_unique<BackgroundMusicGameState>(*this);
+    music->init();
+    getSubStates().push_back(std::move(music));
 
     bindKeys();
 }
@@ -65,6 +76,7 @@ void BaseGameState::bindKeys() {
     // The root lives as long as the input engine: these connections are never cut.
     input.keyPressed(sf::Keyboard::B).connect([this] { enterFullscreen(); });
     input.keyPressed(sf::Keyboard::V).connect([this] { enterWindowed(); });
+    input.keyPressedAlways(sf::Keyboard::F11).connect([this] { consoleToggle.toggle(*this); });
 }
 
 void BaseGameState::createWindow(sf::VideoMode mode, sf::Uint32 style) {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "app/console/ConsoleAccessGameState.hpp"
 #include "app/input/InputEngine.hpp"
 #include "app/root/EventSource.hpp"
 #include "app/root/FrameClock.hpp"
+#include "app/scripting/ScriptEnvironment.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/scripting/ScriptProvider.hpp"
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/state/GameState.hpp"
+#include "engine/state/SubGameStateToggle.hpp"
 #include "engine/tiles/Tileset.hpp"
 #include "game/random/RandomNumberGenerator.hpp"
 #include "ui/Desktop.hpp"
@@ -41,6 +45,8 @@ public:
     InputEngine& getInput() { return input; }
     orv::ResourceManager& getResources() { return resources; }
     RandomNumberGenerator& getRandom() { return random; }
+    orv::ScriptProvider& getScriptProvider() { return scriptProvider; }
+    ScriptEnvironment& getScriptEnvironment() { return scriptEnvironment; }
     orv::Tileset& getTileset() { return tileset; }
     nlohmann::json& getSettings() { return settings; }
     orv::SerializationManager& getSerializationManager() { return serialization; }
@@ -77,9 +83,13 @@ private:
     InputEngine input;
     orv::ResourceManager resources;
     RandomNumberGenerator random;
+    // The bindings are registered on the provider before the environment is made from it.
+    orv::ScriptProvider scriptProvider;
+    ScriptEnvironment scriptEnvironment;
     orv::Tileset tileset;
     nlohmann::json settings = nlohmann::json::object();
     orv::SerializationManager serialization;
+    orv::SubGameStateToggle<ConsoleAccessGameState> consoleToggle;
     std::unique_ptr<EventSource> eventSource;
 };
 
