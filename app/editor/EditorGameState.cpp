@@ -10,6 +10,7 @@
 
 #include <SFML/System/Time.hpp>
 
+#include <cmath>
 #include <cstdio>
 
 namespace tarsk {
@@ -17,10 +18,16 @@ namespace tarsk {
 namespace {
 
 constexpr float SliderHeight = 15.f;
-constexpr float SecondsPerHour = 3600.f;
+constexpr double MillisecondsPerHour = 3600.0 * 1000.0;
 
 sf::Uint8 channel(float value) {
     return static_cast<sf::Uint8>(static_cast<int>(value) % 256);
+}
+
+// sf::seconds multiplies in float, which at this size is off by seconds (13.5 h became 13:29:59).
+sf::Time timeOfDay(float hours) {
+    return sf::milliseconds(
+        static_cast<sf::Int32>(std::lround(static_cast<double>(hours) * MillisecondsPerHour)));
 }
 
 } // namespace
@@ -75,7 +82,7 @@ void EditorGameState::onInit() {
     timeScale->setValue(0.f);
     timeScale->setRequisition({0.f, SliderHeight});
     timeScale->onValueChange.connect(
-        [this](float hours) { timeSystem.setDayTime(DayTime(sf::seconds(hours * SecondsPerHour))); });
+        [this](float hours) { timeSystem.setDayTime(DayTime(timeOfDay(hours))); });
     box->pack(timeLabel);
     box->pack(timeScale);
 

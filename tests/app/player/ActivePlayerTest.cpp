@@ -3,13 +3,17 @@
 #include "app/support/RootHarness.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
+#include "engine/ecs/WorldManager.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
-#include "engine/serialization/WorldReader.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/combat/FighterComponent.hpp"
 #include "game/health/HealthComponent.hpp"
 #include "game/orientation/OrientationComponent.hpp"
+#include "game/portals/LocalPortalSystem.hpp"
 #include "game/portals/PortalComponent.hpp"
+#include "game/render/RenderSystem.hpp"
+#include "game/time/TimeSystem.hpp"
 
 #include <SFML/Window/Mouse.hpp>
 #include <gtest/gtest.h>
@@ -18,15 +22,21 @@
 
 namespace {
 
-const char* const twoWorlds = R"({"wm_id_counter": 2, "systems_global": [], "worldContainers": [
-    {"_id": 0, "_isActive": true, "_name": "Island", "entities": [], "systems_local": [
-        {"_SystemTypeId": "TimeSystem", "time.hours": 12, "time.minutes": 0, "time.seconds": 0},
-        {"_SystemTypeId": "PhysicsSystem"}, {"_SystemTypeId": "RenderSystem"},
-        {"_SystemTypeId": "LocalPortalSystem"}]},
-    {"_id": 1, "_isActive": true, "_name": "Dungeon", "entities": [], "systems_local": [
-        {"_SystemTypeId": "TimeSystem", "time.hours": 0, "time.minutes": 0, "time.seconds": 0},
-        {"_SystemTypeId": "PhysicsSystem"}, {"_SystemTypeId": "RenderSystem"},
-        {"_SystemTypeId": "LocalPortalSystem"}]}]})";
+// An island and a dungeon, both running, each knowing its portals.
+std::unique_ptr<orv::WorldManager> twoWorlds() {
+    auto worlds = std::make_unique<orv::WorldManager>(2);
+    const char* const names[] = {"Island", "Dungeon"};
+    for (std::uint32_t id = 0; id < 2; ++id) {
+        auto world = std::make_unique<orv::World>();
+        world->registerSystem<tarsk::TimeSystem>();
+        world->registerSystem<orv::PhysicsSystem>();
+        world->registerSystem<tarsk::RenderSystem>();
+        world->registerSystem<tarsk::LocalPortalSystem>();
+        world->initSystems();
+        worlds->addExistingWorldContainer(orv::WorldContainer(id, std::move(world), true, names[id]));
+    }
+    return worlds;
+}
 
 // One root and window for the whole suite: the player's state runs as the root's child over a
 // game built in the test.
@@ -41,10 +51,7 @@ struct ActivePlayer : testing::Test {
         harness = nullptr;
     }
 
-    ActivePlayer() {
-        savegame.worldManager =
-            orv::worldManagerFromJson(root().getSerializationManager(), nlohmann::json::parse(twoWorlds));
-    }
+    ActivePlayer() { savegame.worldManager = twoWorlds(); }
     ~ActivePlayer() override {
         stop();
         harness->frame();
@@ -55,8 +62,8 @@ struct ActivePlayer : testing::Test {
 
     tarsk::ActivePlayerGameState& start() {
         auto made = std::make_unique<tarsk::ActivePlayerGameState>(root(), savegame);
-        state = made.get();
         made->init();
+        state = made.get();
         root().getSubStates().push_back(std::move(made));
         return *state;
     }
@@ -149,29 +156,27 @@ TEST_F(ActivePlayer, APortalIntoAMissingWorldLeavesThePlayerWhereItIs) {
     EXPECT_EQ(player().getWorld(), &world(0));
 }
 
-TEST_F(ActivePlayer, ASavedPlayerComesBackInItsWorld) {
-    start();
-    player().getComponent<orv::TransformationComponent>()->setPositionXY({2.5f, -1.f});
+TEST_F(ActivePlayer, TheStoredWorldOfThePlayerIsTheOneSavingWrote) {
     savegame.data["PlayerWorldContainer"] = 1;
-    nlohmann::json saved = savegame.data;
-    savegame.beforeSave.emit();
-    EXPECT_EQ(savegame.data["PlayerWorldContainer"], 0);
-    saved["PlayerData"] = savegame.data["PlayerData"];
-    saved["PlayerWorldContainer"] = 1;
-    stop();
-    harness->frame();
-
-    savegame.data = saved;
     start();
     EXPECT_EQ(player().getWorld(), &world(1));
-    EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPositionXY(),
-              sf::Vector2f(2.5f, -1.f));
-
+    EXPECT_EQ(root().getActiveCamera().getCamera()->getWorld(), &world(1));
+    savegame.beforeSave.emit();
+    EXPECT_EQ(savegame.data["PlayerWorldContainer"], 1);
     stop();
     harness->frame();
+    savegame.data.erase("PlayerData");
+
+    // A fraction is cut off; a world the game lacks is refused before anything is made.
+    savegame.data["PlayerWorldContainer"] = 1.9;
+    start();
+    EXPECT_EQ(player().getWorld(), &world(1));
+    stop();
+    harness->frame();
+    const std::size_t entities = world(0).getEntityCount() + world(1).getEntityCount();
     savegame.data["PlayerWorldContainer"] = 4;
     EXPECT_THROW(start(), std::out_of_range);
-    state = nullptr;
+    EXPECT_EQ(world(0).getEntityCount() + world(1).getEntityCount(), entities);
 }
 
 TEST_F(ActivePlayer, ThePlayersDeathAsksTheProgramToEnd) {

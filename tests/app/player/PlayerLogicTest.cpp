@@ -103,8 +103,9 @@ TEST_F(ActionListTest, RunningTheFirstActionDropsTheListSoNothingStaleRunsAgain)
 
 // A body in a bare Box2D world, driven through the input engine's held signals.
 struct Controller : testing::Test {
-    static constexpr float Mass = 4.f; // 2 x 2 box at density 1
-    static constexpr float Step = 0.5f;
+    static constexpr float Mass = 40.f; // 2 x 2 box at density 10
+    // Small enough that no push reaches Box2D's limit on movement per step.
+    static constexpr float Step = 1.f / 60.f;
 
     Controller()
         : input(window, desktop, gui, std::make_unique<apptest::ScriptedInputDevice>(device)),
@@ -115,7 +116,7 @@ struct Controller : testing::Test {
         auto shape = std::make_unique<b2PolygonShape>();
         shape->SetAsBox(1.f, 1.f);
         b2FixtureDef fixture;
-        fixture.density = 1.f;
+        fixture.density = 10.f;
         entity.addComponent<orv::TransformationComponent>();
         entity.addComponent(orv::PhysicsComponent::make(body, std::move(shape), fixture),
                             typeid(orv::PhysicsComponent));
