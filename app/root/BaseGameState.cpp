@@ -3,9 +3,13 @@
 #include "app/menu/MainMenuGameState.hpp"
 #include "app/music/BackgroundMusicGameState.hpp"
 #include "app/root/TileFolder.hpp"
+#include "app/root/WorldRenderPass.hpp"
 #include "app/scripting/ScriptBindings.hpp"
 #include "app/settings/SettingsFile.hpp"
+#include "game/registry/GameTypeRegistry.hpp"
+#include "game/registry/RegistryServices.hpp"
 #include "game/resources/SfTextureResourceCache.hpp"
+#include "game/terrain/DefaultTiles.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 #include <SFML/Window/WindowStyle.hpp>
@@ -18,6 +22,8 @@ namespace tarsk {
 namespace {
 
 const sf::Time windowCreationFrameTime = sf::milliseconds(16);
+const std::filesystem::path itemFolder = "./data/items/";
+const std::filesystem::path dayNightFolder = "./data/other/dayNight/";
 
 const sf::Texture* tilesetTexture(orv::ResourceManager& resources) {
     return &resources.get(BaseGameState::tilesetTexturePath)
@@ -38,9 +44,26 @@ BaseGameState::BaseGameState() : BaseGameState(std::make_unique<SystemFrameClock
 BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
     : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)),
       input(*window, desktop, gui), scriptEnvironment(withScriptBindings(scriptProvider)),
-      tileset({}, tilesetTexture(resources)), serialization(resources, {}, {}, {}), consoleToggle(*this) {}
+      tileset(generateDefaultTileDefinitions(), tilesetTexture(resources)), items(resources, serialization),
+      activeCamera(*window),
+      // The factories only keep a reference to the manager under construction; they run once
+      // worlds are read.
+      serialization(resources, buildComponentRegistry(registryServices()),
+                    buildWorldSystemRegistry(registryServices()),
+                    buildGlobalSystemRegistry(registryServices())),
+      consoleToggle(*this) {
+    buildLightRegistry(serialization);
+}
+
+RegistryServices BaseGameState::registryServices() {
+    return {resources, serialization, tileset, animations, dayNightCycles};
+}
 
 BaseGameState::~BaseGameState() = default;
+
+sf::Vector2f BaseGameState::mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const {
+    return activeCamera.mapPixelToCoords(pixel, cameraEntity) * 0.0625f;
+}
 
 void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) {
     eventSource = std::move(source);
@@ -63,6 +86,13 @@ void BaseGameState::onInit() {
     getSubStates().push_back(std::move(music));
 
     bindKeys();
+    activeCamera.getChangedSignal().connect([this] {
+        // A camera that goes away must not stay reachable from scripts.
+        if (activeCamera.has())
+            scriptEnvironment.setCamera(activeCamera.getCamera());
+        else
+            scriptEnvironment.clearCamera();
+    });
 }
 
 void BaseGameState::loadContent() {
@@ -70,6 +100,8 @@ void BaseGameState::loadContent() {
     if (std::filesystem::exists(orv::BlueprintManager::DefaultFolder))
         serialization.getBlueprintManager().loadAll();
     TileFolder().loadInto(resources, tileset);
+    items.loadDirectory(itemFolder);
+    dayNightCycles.loadDirectory(dayNightFolder);
 }
 
 void BaseGameState::bindKeys() {
@@ -132,6 +164,10 @@ void BaseGameState::onUpdate_late() {
     if (isClosed() || !window->isOpen())
         return;
     window->clear(sf::Color::White);
+    if (const orv::Entity* camera = activeCamera.getCamera()) {
+        const bool showPhysics = input.isKeyDown(sf::Keyboard::P) && !input.isGuiTextFocused();
+        WorldRenderPass::draw(*window, *camera, showPhysics);
+    }
     window->resetGLStates();
     desktop.draw();
     gui.draw();

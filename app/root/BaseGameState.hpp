@@ -2,6 +2,7 @@
 
 #include "app/console/ConsoleAccessGameState.hpp"
 #include "app/input/InputEngine.hpp"
+#include "app/root/ActiveCamera.hpp"
 #include "app/root/EventSource.hpp"
 #include "app/root/FrameClock.hpp"
 #include "app/scripting/ScriptEnvironment.hpp"
@@ -11,7 +12,12 @@
 #include "engine/state/GameState.hpp"
 #include "engine/state/SubGameStateToggle.hpp"
 #include "engine/tiles/Tileset.hpp"
+#include "game/animation/AnimationDataManager.hpp"
+#include "game/combat/AttackManager.hpp"
+#include "game/daynight/DayNightCycleDataManager.hpp"
+#include "game/items/ItemManager.hpp"
 #include "game/random/RandomNumberGenerator.hpp"
+#include "game/registry/RegistryServices.hpp"
 #include "ui/Desktop.hpp"
 #include "ui/Gui.hpp"
 
@@ -48,9 +54,17 @@ public:
     orv::ScriptProvider& getScriptProvider() { return scriptProvider; }
     ScriptEnvironment& getScriptEnvironment() { return scriptEnvironment; }
     orv::Tileset& getTileset() { return tileset; }
+    ItemManager& getItems() { return items; }
+    AnimationDataManager& getAnimations() { return animations; }
+    AttackManager& getAttacks() { return attacks; }
+    DayNightCycleDataManager& getDayNightCycles() { return dayNightCycles; }
     nlohmann::json& getSettings() { return settings; }
+    ActiveCamera& getActiveCamera() { return activeCamera; }
     orv::SerializationManager& getSerializationManager() { return serialization; }
     orv::BlueprintManager& getBlueprintManager() { return serialization.getBlueprintManager(); }
+
+    // A window pixel in world units, seen through the given camera entity (the active one).
+    sf::Vector2f mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const;
 
     // Null restores reading events from the window.
     void setEventSource(std::unique_ptr<EventSource> source);
@@ -72,6 +86,7 @@ private:
     void createWindow(sf::VideoMode mode, sf::Uint32 style);
     void loadContent();
     void bindKeys();
+    RegistryServices registryServices();
 
     // The window exists from construction but opens only in onInit.
     std::unique_ptr<sf::RenderWindow> window;
@@ -87,7 +102,12 @@ private:
     orv::ScriptProvider scriptProvider;
     ScriptEnvironment scriptEnvironment;
     orv::Tileset tileset;
+    ItemManager items;
+    AnimationDataManager animations;
+    AttackManager attacks;
+    DayNightCycleDataManager dayNightCycles;
     nlohmann::json settings = nlohmann::json::object();
+    ActiveCamera activeCamera;
     orv::SerializationManager serialization;
     orv::SubGameStateToggle<ConsoleAccessGameState> consoleToggle;
     std::unique_ptr<EventSource> eventSource;

@@ -28,7 +28,9 @@ private:
 // The root state in a scratch run folder, fed with scripted events and frame times. Call
 // start() after preparing the folder; construction already reads the tile sheet.
 struct RootHarness {
-    explicit RootHarness(std::deque<sf::Time> times = {}) {
+    explicit RootHarness(std::deque<sf::Time> times = {},
+                         RunFolder::Content content = RunFolder::Content::Minimal)
+        : folder(content) {
         auto scriptedClock = std::make_unique<ScriptedClock>(std::move(times));
         clock = scriptedClock.get();
         root = std::make_unique<tarsk::BaseGameState>(std::move(scriptedClock));

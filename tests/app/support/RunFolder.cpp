@@ -8,8 +8,21 @@ namespace apptest {
 
 namespace {
 
-std::filesystem::path prepare(TempFolder& folder) {
+std::filesystem::path prepareShipped(TempFolder& folder) {
+    std::filesystem::create_directory_symlink(std::filesystem::path(ORV_RUN_DIR) / "data", folder / "data");
+    std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
+                               folder / "test_entities_save.json");
+    return folder.path();
+}
+
+std::filesystem::path prepare(TempFolder& folder, RunFolder::Content content) {
+    if (content == RunFolder::Content::Shipped)
+        return prepareShipped(folder);
     folder.write("data/tiles/grass.json", R"({"tile_id": "GRASS", "default": [0, 0, 16, 16]})");
+    folder.write("data/other/dayNight/default.json", R"({"id": "DAY_NIGHT_DEFAULT", "states": [
+        {"beginPercent": 0.0, "color": [40, 40, 110, 255]}, {"beginPercent": 0.3, "color": [255, 255, 255, 255]},
+        {"beginPercent": 0.8, "color": [40, 40, 110, 255]}]})");
+    std::filesystem::create_directories(folder / "data/items");
     sf::Image sheet;
     sheet.create(32, 32, sf::Color(40, 160, 60));
     if (!sheet.saveToFile((folder / "data/tileset.png").string()))
@@ -22,6 +35,6 @@ std::filesystem::path prepare(TempFolder& folder) {
 
 } // namespace
 
-RunFolder::RunFolder() : working(prepare(folder)) {}
+RunFolder::RunFolder(Content content) : working(prepare(folder, content)) {}
 
 } // namespace apptest

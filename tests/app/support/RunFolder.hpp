@@ -6,11 +6,14 @@
 
 namespace apptest {
 
-// A minimal run folder (tile sheet, one tile file, the widget font) made the working folder,
-// since the root state reads its content relative to it.
+// A minimal run folder (tile sheet, one tile file, a day/night cycle, no items, the widget font) made the
+// working folder, since the root state reads its content relative to it.
 class RunFolder {
 public:
-    RunFolder();
+    enum class Content { Minimal, Shipped };
+
+    // Shipped: the game's own data folder (as laid into the build's run folder) and game file.
+    explicit RunFolder(Content content = Content::Minimal);
 
     TempFolder& files() { return folder; }
     void writeGameFile(const std::string& text) { folder.write("test_entities_save.json", text); }

@@ -1,0 +1,228 @@
+// Starts the real game in a scratch folder (the shipped data and game file) under X, checks the
+// main menu on a screenshot, clicks "New Game" the way the X server delivers a click, and expects
+// the game to start, then to close cleanly.
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+// Xlib defines macros (None, Bool, Status) that clash with other headers: it comes last.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::optional<std::string> windowName(Display* display, Window window) {
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        std::string result(name);
+        XFree(name);
+        return result;
+    }
+    return std::nullopt;
+}
+
+Window findWindow(Display* display, Window parent, const std::string& prefix) {
+    Window root = 0, parentOut = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, parent, &root, &parentOut, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        auto name = windowName(display, children[i]);
+        if (name && name->rfind(prefix, 0) == 0)
+            found = children[i];
+        else
+            found = findWindow(display, children[i], prefix);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+sf::Image screenshot(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    XImage* shot = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    sf::Image image;
+    if (!shot)
+        return image;
+    image.create(attributes.width, attributes.height);
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(shot, x, y);
+            image.setPixel(x, y,
+                           sf::Color((pixel & shot->red_mask) >> 16, (pixel & shot->green_mask) >> 8,
+                                     pixel & shot->blue_mask));
+        }
+    }
+    XDestroyImage(shot);
+    return image;
+}
+
+// Pixels in the rectangle darker than the threshold in every channel.
+int darkPixels(const sf::Image& image, int left, int top, int width, int height, int threshold) {
+    int count = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            const sf::Color c = image.getPixel(x, y);
+            count += c.r < threshold && c.g < threshold && c.b < threshold;
+        }
+    }
+    return count;
+}
+
+bool allWhite(const sf::Image& image, int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            if (image.getPixel(x, y) != sf::Color::White)
+                return false;
+    return true;
+}
+
+void sendButton(Display* display, Window window, int type, int x, int y) {
+    XEvent event{};
+    event.xbutton.type = type;
+    event.xbutton.display = display;
+    event.xbutton.window = window;
+    event.xbutton.root = DefaultRootWindow(display);
+    event.xbutton.x = x;
+    event.xbutton.y = y;
+    event.xbutton.button = Button1;
+    event.xbutton.same_screen = True;
+    event.xbutton.time = CurrentTime;
+    XSendEvent(display, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
+    XFlush(display);
+}
+
+std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        std::this_thread::sleep_for(50ms);
+    }
+    return std::nullopt;
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct ScratchFolder {
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "ostrevale-e2e-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+
+TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
+
+    ScratchFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    std::filesystem::create_directory_symlink(std::filesystem::path(ORV_RUN_DIR) / "data",
+                                              folder.path / "data");
+    std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
+                               folder.path / "test_entities_save.json");
+    const std::filesystem::path output = folder.path / "stdout.txt";
+
+    const std::string program = std::string(ORV_RUN_DIR) + "/ostrevale";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.path.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    auto stop = [&] {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        XCloseDisplay(display);
+    };
+
+    Window window = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (!window && std::chrono::steady_clock::now() < deadline) {
+        window = findWindow(display, DefaultRootWindow(display), "tarsk window : ");
+        std::this_thread::sleep_for(100ms);
+    }
+    if (!window) {
+        stop();
+        FAIL() << "the game window did not appear; the game said: " << readFile(output);
+    }
+    // A few frames for the menu to be drawn.
+    std::this_thread::sleep_for(1500ms);
+    const sf::Image menu = screenshot(display, window);
+    ASSERT_EQ(menu.getSize(), sf::Vector2u(1280, 720));
+    menu.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "menu-screenshot.png").string());
+
+    // White around the menu; the title's dark letters across the middle above the buttons;
+    // "New Game" written dark on the left button, "Continue" only greyed out on the right.
+    EXPECT_TRUE(allWhite(menu, 0, 0, 1280, 240));
+    EXPECT_TRUE(allWhite(menu, 0, 480, 1280, 240));
+    EXPECT_GT(darkPixels(menu, 440, 250, 400, 100, 100), 1000);
+    EXPECT_GT(darkPixels(menu, 960, 300, 120, 30, 200), 20) << "version label";
+    EXPECT_GT(darkPixels(menu, 320, 430, 290, 40, 100), 50) << "New Game";
+    EXPECT_EQ(darkPixels(menu, 670, 430, 290, 40, 100), 0) << "Continue is greyed out";
+    EXPECT_GT(darkPixels(menu, 670, 430, 290, 40, 200), 50) << "Continue";
+
+    sendButton(display, window, ButtonPress, 465, 450);
+    sendButton(display, window, ButtonRelease, 465, 450);
+    std::this_thread::sleep_for(1500ms);
+    const sf::Image started = screenshot(display, window);
+    // The menu is gone; no camera yet, so the frame is the plain background.
+    EXPECT_TRUE(allWhite(started, 0, 0, 1280, 720));
+
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &close);
+    XFlush(display);
+
+    auto exitCode = waitForExit(pid, 10s);
+    if (!exitCode)
+        stop();
+    else
+        XCloseDisplay(display);
+    const std::string said = readFile(output);
+    ASSERT_TRUE(exitCode.has_value()) << "the game did not exit after the close request";
+    EXPECT_EQ(*exitCode, 0) << said;
+    EXPECT_EQ(said.find("New Game failed"), std::string::npos) << said;
+    EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
+}
+
+} // namespace
