@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/combat/EntityMaker.hpp"
+
 namespace orv {
 class ResourceManager;
 class SerializationManager;
@@ -8,8 +10,11 @@ class Tileset;
 
 namespace tarsk {
 
+class AiManager;
 class AnimationDataManager;
 class DayNightCycleDataManager;
+class ItemManager;
+class RandomNumberGenerator;
 
 // The long-lived services of the root state that the factories of the type registry are bound
 // to. The root state outlives every object the factories make. The serialisation manager may still
@@ -20,6 +25,11 @@ struct RegistryServices {
     const orv::Tileset& tileset;
     const AnimationDataManager& animations;
     const DayNightCycleDataManager& dayNightCycles;
+    const ItemManager& items;
+    AiManager& ai;
+    const RandomNumberGenerator& random;
+    // Makes entities by factory id for the systems that spawn them (fighter remains, spawners).
+    EntityMaker makeEntity;
 };
 
 } // namespace tarsk

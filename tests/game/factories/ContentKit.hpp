@@ -10,8 +10,10 @@
 #include "engine/serialization/BlueprintManager.hpp"
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/tiles/Tileset.hpp"
+#include "game/ai/AiManager.hpp"
 #include "game/ai/AiSystem.hpp"
 #include "game/animation/AnimationDataManager.hpp"
+#include "game/combat/AttackManager.hpp"
 #include "game/combat/FighterSystem.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
 #include "game/dialogue/DialogueDataManager.hpp"
@@ -93,13 +95,15 @@ public:
     orv::SerializationManager serialization;
     tarsk::ItemManager items;
     tarsk::RandomNumberGenerator random;
+    tarsk::AttackManager attacks;
+    tarsk::AiManager ai{resources, random, attacks};
     tarsk::DialogueDataManager dialogues;
     tarsk::EntityFactoryManager factories;
     tarsk::WorldGeneratorManager generators;
 
 private:
     tarsk::RegistryServices services() {
-        return {resources, serialization, tileset, animations, dayNightCycles};
+        return {resources, serialization, tileset, animations, dayNightCycles, items, ai, random, maker()};
     }
 
     tarsk::EntityMaker maker() {
@@ -108,30 +112,8 @@ private:
         };
     }
 
-    orv::ComponentFactories components() {
-        orv::ComponentFactories table = tarsk::buildComponentRegistry(services());
-        table.emplace("item", orv::bindTypeIndex<tarsk::ItemComponent>(&tarsk::ItemComponent::fromJson,
-                                                                       std::cref(items)));
-        return table;
-    }
-
-    // The game's table, with the systems of a generated world it does not list yet.
-    orv::WorldSystemFactories worldSystems() {
-        orv::WorldSystemFactories table = tarsk::buildWorldSystemRegistry(services());
-        table.emplace("HealthSystem", orv::bindTypeIndex<tarsk::HealthSystem>(&tarsk::HealthSystem::create));
-        table.emplace("FighterSystem",
-                      orv::bindTypeIndex<tarsk::FighterSystem>(&tarsk::FighterSystem::fromJson, maker()));
-        table.emplace("SpawnerSystem", orv::bindTypeIndex<tarsk::SpawnerSystem>(&tarsk::SpawnerSystem::create,
-                                                                                maker(), std::cref(random)));
-        table.emplace("LocalPortalSystem",
-                      orv::bindTypeIndex<tarsk::LocalPortalSystem>(&tarsk::LocalPortalSystem::create));
-        table.emplace("ItemSystem", orv::bindTypeIndex<tarsk::ItemSystem>(&tarsk::ItemSystem::create));
-        table.emplace("NavigationSystem",
-                      orv::bindTypeIndex<tarsk::NavigationSystem>(&tarsk::NavigationSystem::create));
-        table.emplace("AiSystem", orv::bindTypeIndex<tarsk::AiSystem>(&tarsk::AiSystem::create));
-        return table;
-    }
-
+    orv::ComponentFactories components() { return tarsk::buildComponentRegistry(services()); }
+    orv::WorldSystemFactories worldSystems() { return tarsk::buildWorldSystemRegistry(services()); }
     orv::GlobalSystemFactories globalSystems() { return tarsk::buildGlobalSystemRegistry(services()); }
 };
 

@@ -6,17 +6,39 @@
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/tiles/Tileset.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "game/ai/AiComponent.hpp"
+#include "game/ai/AiManager.hpp"
+#include "game/ai/AiSystem.hpp"
 #include "game/animation/AnimationComponent.hpp"
 #include "game/animation/AnimationDataManager.hpp"
 #include "game/animation/AnimationSystem.hpp"
+#include "game/combat/AttackManager.hpp"
+#include "game/combat/FighterComponent.hpp"
+#include "game/combat/FighterSystem.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
 #include "game/daynight/DayNightCycleSystem.hpp"
+#include "game/dialogue/DialogueReceiverComponent.hpp"
+#include "game/dialogue/DialogueSenderComponent.hpp"
+#include "game/health/HealthComponent.hpp"
+#include "game/health/HealthSystem.hpp"
+#include "game/inventory/InventoryComponent.hpp"
+#include "game/items/ItemComponent.hpp"
+#include "game/items/ItemManager.hpp"
+#include "game/items/ItemSystem.hpp"
+#include "game/level/LevelSkillComponent.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/PointSpotLight.hpp"
+#include "game/navigation/NavigationSystem.hpp"
 #include "game/orientation/OrientationComponent.hpp"
+#include "game/portals/GlobalPortalSystem.hpp"
+#include "game/portals/LocalPortalSystem.hpp"
+#include "game/portals/PortalComponent.hpp"
+#include "game/random/RandomNumberGenerator.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/RenderSystem.hpp"
 #include "game/render/SpriteComponent.hpp"
+#include "game/spawner/SpawnerComponent.hpp"
+#include "game/spawner/SpawnerSystem.hpp"
 #include "game/terrain/DefaultTiles.hpp"
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
@@ -45,8 +67,14 @@ struct Registries {
         if (withLights)
             tarsk::buildLightRegistry(serialization);
     }
+    static tarsk::EntityMaker noEntities() {
+        return [](const std::string&) -> std::unique_ptr<orv::Entity> {
+            throw std::out_of_range("no factories");
+        };
+    }
     tarsk::RegistryServices services() {
-        return {resources, serialization, tileset, animations, dayNightCycles};
+        return {resources, serialization, tileset,     animations, dayNightCycles, items,
+                ai,        random,        noEntities()};
     }
 
     orv::ResourceManager resources;
@@ -54,6 +82,10 @@ struct Registries {
     tarsk::AnimationDataManager animations;
     tarsk::DayNightCycleDataManager dayNightCycles = oneCycle();
     orv::SerializationManager serialization;
+    tarsk::ItemManager items{resources, serialization};
+    tarsk::RandomNumberGenerator random{7};
+    tarsk::AttackManager attacks;
+    tarsk::AiManager ai{resources, random, attacks, ORV_SOURCE_DIR "/data/ai"};
 
     static tarsk::DayNightCycleDataManager oneCycle() {
         tarsk::DayNightCycleDataManager cycles;
@@ -101,51 +133,60 @@ std::vector<Row> componentTable() {
           {"spriteRotationOffset", 0},
           {"spriteBaseSize.x", 16},
           {"spriteBaseSize.y", 32}}},
-        {"fighter", std::nullopt},
-        {"health", std::nullopt},
-        {"inventory", std::nullopt},
-        {"item", std::nullopt},
-        {"levelSkill", std::nullopt},
+        {"fighter",
+         typeid(tarsk::FighterComponent),
+         {{"xpValue", 5}, {"entitesToSpawnOnDeath", json::array()}}},
+        {"health", typeid(tarsk::HealthComponent), {{"maxHealth", 10.0}, {"maxStamina", 5.0}}},
+        {"inventory", typeid(tarsk::InventoryComponent), {{"inventory", json::array()}}},
+        {"item", typeid(tarsk::ItemComponent), json::object()},
+        {"levelSkill", typeid(tarsk::LevelSkillComponent), {{"level", 1}, {"xp", 0}}},
         {"orientation", typeid(tarsk::OrientationComponent), {{"orientation", 3}}},
         {"render",
          typeid(tarsk::RenderComponent),
          {{"sortingOffset.x", 0}, {"sortingOffset.y", 8}, {"sortingOffset.z", 0}}},
-        {"spawner", std::nullopt},
+        {"spawner",
+         typeid(tarsk::SpawnerComponent),
+         {{"entityIdToSpawn", "entity_internal_ENEMY_FROG"},
+          {"timeBetweenSpawnEvents", 1000},
+          {"spawnProbability", 0.5},
+          {"spawnCount", 1},
+          {"spawnRadius", 2.0},
+          {"maxConcurrentlySpawnedEntities", 3}}},
         {"terrain",
          typeid(tarsk::TerrainComponent),
          {{"size.x", 1}, {"size.y", 1}, {"tiles", {"SAND_INTERNAL"}}}},
         {"physics", typeid(orv::PhysicsComponent), physicsRecord()},
         {"light", typeid(tarsk::LightComponent), lightRecord()},
-        {"DialogueSenderComponent", std::nullopt},
-        {"DialogueReceiverComponent", std::nullopt},
+        {"DialogueSenderComponent", typeid(tarsk::DialogueSenderComponent), {{"DialogueFactoryId", "x"}}},
+        {"DialogueReceiverComponent", typeid(tarsk::DialogueReceiverComponent), json::object()},
         {"AnimationComponent", typeid(tarsk::AnimationComponent), {{"AnimationId", "PLAYER_ANIMATION_01"}}},
-        {"portal", std::nullopt},
-        {"ai", std::nullopt},
+        {"portal", typeid(tarsk::PortalComponent), json::object()},
+        {"ai", typeid(tarsk::AiComponent), {{"behavior", "frog"}, {"maxDetectionRadius", 4.0}}},
     };
 }
 
 std::vector<Row> worldSystemTable() {
     return {
-        {"FighterSystem", std::nullopt},
-        {"HealthSystem", std::nullopt},
-        {"ItemSystem", std::nullopt},
+        {"FighterSystem", typeid(tarsk::FighterSystem)},
+        {"HealthSystem", typeid(tarsk::HealthSystem)},
+        {"ItemSystem", typeid(tarsk::ItemSystem)},
         {"RenderSystem", typeid(tarsk::RenderSystem)},
-        {"SpawnerSystem", std::nullopt},
+        {"SpawnerSystem", typeid(tarsk::SpawnerSystem)},
         {"TerrainSystem", typeid(tarsk::TerrainSystem)},
         {"TimeSystem",
          typeid(tarsk::TimeSystem),
          {{"time.hours", 6}, {"time.minutes", 30}, {"time.seconds", 0}}},
         {"PhysicsSystem", typeid(orv::PhysicsSystem)},
         {"AnimationSystem", typeid(tarsk::AnimationSystem)},
-        {"LocalPortalSystem", std::nullopt},
-        {"AiSystem", std::nullopt},
-        {"NavigationSystem", std::nullopt},
+        {"LocalPortalSystem", typeid(tarsk::LocalPortalSystem)},
+        {"AiSystem", typeid(tarsk::AiSystem)},
+        {"NavigationSystem", typeid(tarsk::NavigationSystem)},
         {"DayNightCycle", typeid(tarsk::DayNightCycleSystem), {{"cycleId", "DAY_NIGHT_DEFAULT"}}},
     };
 }
 
 std::vector<Row> globalSystemTable() {
-    return {{"GlobalPortalSystem", std::nullopt}};
+    return {{"GlobalPortalSystem", typeid(tarsk::GlobalPortalSystem), {{"portalIdCounter", 4}}}};
 }
 
 // Checks one table: rows whose class exists are registered under their exact name and make an

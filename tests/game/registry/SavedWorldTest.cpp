@@ -16,7 +16,11 @@
 
 #include "game/render/SpriteTestSupport.hpp"
 
+#include "game/ai/AiManager.hpp"
+#include "game/combat/AttackManager.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
+#include "game/items/ItemManager.hpp"
+#include "game/random/RandomNumberGenerator.hpp"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +76,17 @@ struct SavedWorld : ::testing::Test {
     }
 
     tarsk::RegistryServices services() {
-        return {resources, serialization, tileset, animations, dayNightCycles};
+        return {resources,
+                serialization,
+                tileset,
+                animations,
+                dayNightCycles,
+                items,
+                ai,
+                random,
+                [](const std::string&) -> std::unique_ptr<orv::Entity> {
+                    throw std::out_of_range("no factories");
+                }};
     }
 
     spritetest::TextureFiles files;
@@ -82,6 +96,10 @@ struct SavedWorld : ::testing::Test {
     tarsk::AnimationDataManager animations;
     tarsk::DayNightCycleDataManager dayNightCycles;
     orv::SerializationManager serialization;
+    tarsk::ItemManager items{resources, serialization};
+    tarsk::RandomNumberGenerator random{7};
+    tarsk::AttackManager attacks;
+    tarsk::AiManager ai{resources, random, attacks, ORV_SOURCE_DIR "/data/ai"};
 };
 
 TEST_F(SavedWorld, ReadsBackDrawableAndLitEntities) {
