@@ -12,7 +12,7 @@ namespace tarsk {
 
 template <int Variant>
 IngameBaseGameState<Variant>::IngameBaseGameState(BaseGameState& base, LoadedSavegame& savegame)
-    : base(base), savegame(savegame) {}
+    : base(base), savegame(savegame), playerToggle(*this) {}
 
 template <int Variant>
 IngameBaseGameState<Variant>::~IngameBaseGameState() = default;
@@ -27,6 +27,16 @@ void IngameBaseGameState<Variant>::onInit() {
         if (missing)
             throw std::runtime_error("world " + std::to_string(container->getId()) + " \"" +
                                      container->getName() + "\" cannot run: it has no " + missing);
+    }
+    base.getScriptEnvironment().setSavegame(&savegame);
+    if (playerToggle.getActive())
+        return;
+    try {
+        playerToggle.toggle(base, savegame, base.getMissions(), base.getActions());
+    } catch (...) {
+        // This state is dropped without being destroyed: scripts must not keep the game.
+        base.getScriptEnvironment().clearSavegame();
+        throw;
     }
 }
 
@@ -45,7 +55,9 @@ void IngameBaseGameState<Variant>::onUpdate() {
 }
 
 template <int Variant>
-void IngameBaseGameState<Variant>::onDestroy() {}
+void IngameBaseGameState<Variant>::onDestroy() {
+    base.getScriptEnvironment().clearSavegame();
+}
 
 template class IngameBaseGameState<1>;
 

@@ -6,10 +6,17 @@
 #include "app/root/WorldRenderPass.hpp"
 #include "app/scripting/ScriptBindings.hpp"
 #include "app/settings/SettingsFile.hpp"
+#include "game/actions/DefaultActionGenerator.hpp"
+#include "game/actions/DefaultItemActionGenerator.hpp"
+#include "game/dialogue/StartDialogueAction.hpp"
+#include "game/factories/BlueprintEntityFactories.hpp"
+#include "game/factories/DefaultEntityFactories.hpp"
 #include "game/registry/GameTypeRegistry.hpp"
 #include "game/registry/RegistryServices.hpp"
 #include "game/resources/SfTextureResourceCache.hpp"
 #include "game/terrain/DefaultTiles.hpp"
+#include "game/worldgen/DefaultWorldGenerators.hpp"
+#include "game/worldgen/DungeonProviderByWorldGeneratorId.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 #include <SFML/Window/WindowStyle.hpp>
@@ -37,6 +44,21 @@ orv::ScriptProvider& withScriptBindings(orv::ScriptProvider& provider) {
     return provider;
 }
 
+ActionManager makeActionManager() {
+    std::vector<std::unique_ptr<ActionGenerator>> generators;
+    generators.push_back(std::make_unique<DefaultActionGenerator>(&StartDialogueAction::makeFor));
+    std::vector<std::unique_ptr<ItemActionGenerator>> itemGenerators;
+    itemGenerators.push_back(std::make_unique<DefaultItemActionGenerator>());
+    return ActionManager(std::move(generators), std::move(itemGenerators));
+}
+
+BaseGameState::DungeonProviders makeDungeonProviders(WorldGeneratorManager& generators) {
+    BaseGameState::DungeonProviders providers;
+    providers.emplace(
+        1, std::make_unique<DungeonProviderByWorldGeneratorId>(1, "Sample Dungeon", generators, 3));
+    return providers;
+}
+
 } // namespace
 
 BaseGameState::BaseGameState() : BaseGameState(std::make_unique<SystemFrameClock>()) {}
@@ -45,7 +67,10 @@ BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
     : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)),
       input(*window, desktop, gui), scriptEnvironment(withScriptBindings(scriptProvider)),
       tileset(generateDefaultTileDefinitions(), tilesetTexture(resources)), items(resources, serialization),
-      activeCamera(*window),
+      entityFactories(generateDefaultEntityFactories(), {resources, items, random, dialogues}),
+      worldGenerators(tileset, items, entityFactories, random, dayNightCycles, makeDefaultWorldGenerators()),
+      actions(makeActionManager()), dungeonProviders(makeDungeonProviders(worldGenerators)),
+      ai(resources, random, attacks), activeCamera(*window),
       // The factories only keep a reference to the manager under construction; they run once
       // worlds are read.
       serialization(resources, buildComponentRegistry(registryServices()),
@@ -56,7 +81,17 @@ BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
 }
 
 RegistryServices BaseGameState::registryServices() {
-    return {resources, serialization, tileset, animations, dayNightCycles};
+    return {resources,
+            serialization,
+            tileset,
+            animations,
+            dayNightCycles,
+            items,
+            ai,
+            random,
+            [this](const std::string& id) {
+                return entityFactories.createEntity(id);
+            }};
 }
 
 BaseGameState::~BaseGameState() = default;
@@ -96,9 +131,10 @@ void BaseGameState::onInit() {
 }
 
 void BaseGameState::loadContent() {
-    // No content ships blueprints yet: an absent folder means none rather than a failed start.
-    if (std::filesystem::exists(orv::BlueprintManager::DefaultFolder))
-        serialization.getBlueprintManager().loadAll();
+    serialization.getBlueprintManager().loadAll();
+    // A blueprint named like a built-in factory does not replace it: the first of an id stays.
+    for (EntityFactory& factory : makeBlueprintEntityFactories(serialization))
+        entityFactories.addFactory(std::move(factory));
     TileFolder().loadInto(resources, tileset);
     items.loadDirectory(itemFolder);
     dayNightCycles.loadDirectory(dayNightFolder);

@@ -12,12 +12,19 @@
 #include "engine/state/GameState.hpp"
 #include "engine/state/SubGameStateToggle.hpp"
 #include "engine/tiles/Tileset.hpp"
+#include "game/actions/ActionManager.hpp"
+#include "game/ai/AiManager.hpp"
 #include "game/animation/AnimationDataManager.hpp"
 #include "game/combat/AttackManager.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
+#include "game/dialogue/DialogueDataManager.hpp"
+#include "game/factories/EntityFactoryManager.hpp"
 #include "game/items/ItemManager.hpp"
+#include "game/missions/MissionDataManager.hpp"
 #include "game/random/RandomNumberGenerator.hpp"
 #include "game/registry/RegistryServices.hpp"
+#include "game/worldgen/DungeonProvider.hpp"
+#include "game/worldgen/WorldGeneratorManager.hpp"
 #include "ui/Desktop.hpp"
 #include "ui/Gui.hpp"
 
@@ -25,6 +32,8 @@
 #include <SFML/System/Time.hpp>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+#include <map>
 #include <memory>
 
 namespace tarsk {
@@ -36,6 +45,8 @@ namespace tarsk {
 // Content is read relative to the working folder ("./data/..."), as the game ships.
 class BaseGameState : public orv::GameState {
 public:
+    using DungeonProviders = std::map<std::uint32_t, std::unique_ptr<DungeonProvider>>;
+
     static constexpr const char* windowTitle = "tarsk window";
     inline static const std::string tilesetTexturePath = "./data/tileset.png";
 
@@ -55,8 +66,15 @@ public:
     ScriptEnvironment& getScriptEnvironment() { return scriptEnvironment; }
     orv::Tileset& getTileset() { return tileset; }
     ItemManager& getItems() { return items; }
+    EntityFactoryManager& getEntityFactories() { return entityFactories; }
+    WorldGeneratorManager& getWorldGenerators() { return worldGenerators; }
+    ActionManager& getActions() { return actions; }
+    DungeonProviders& getDungeonProviders() { return dungeonProviders; }
+    MissionDataManager& getMissions() { return missions; }
+    DialogueDataManager& getDialogues() { return dialogues; }
     AnimationDataManager& getAnimations() { return animations; }
     AttackManager& getAttacks() { return attacks; }
+    AiManager& getAi() { return ai; }
     DayNightCycleDataManager& getDayNightCycles() { return dayNightCycles; }
     nlohmann::json& getSettings() { return settings; }
     ActiveCamera& getActiveCamera() { return activeCamera; }
@@ -102,9 +120,17 @@ private:
     orv::ScriptProvider scriptProvider;
     ScriptEnvironment scriptEnvironment;
     orv::Tileset tileset;
+    // Members that keep references to members declared after them only store them until use.
     ItemManager items;
+    EntityFactoryManager entityFactories;
+    WorldGeneratorManager worldGenerators;
+    ActionManager actions;
+    DungeonProviders dungeonProviders;
+    MissionDataManager missions;
+    DialogueDataManager dialogues;
     AnimationDataManager animations;
     AttackManager attacks;
+    AiManager ai;
     DayNightCycleDataManager dayNightCycles;
     nlohmann::json settings = nlohmann::json::object();
     ActiveCamera activeCamera;

@@ -14,7 +14,7 @@ using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>
 const char* const twoWorlds = R"({"global": {"wm_id_counter": 2, "systems_global": [], "worldContainers": [
     {"_id": 0, "_isActive": true, "_name": "Island", "entities": [], "systems_local": [
         {"_SystemTypeId": "TimeSystem", "time.hours": 12, "time.minutes": 0, "time.seconds": 0},
-        {"_SystemTypeId": "PhysicsSystem"}]},
+        {"_SystemTypeId": "RenderSystem"}, {"_SystemTypeId": "PhysicsSystem"}]},
     {"_id": 1, "_isActive": false, "_name": "Dungeon", "entities": [], "systems_local": [
         {"_SystemTypeId": "TimeSystem", "time.hours": 0, "time.minutes": 0, "time.seconds": 0},
         {"_SystemTypeId": "PhysicsSystem"}]}]}})";

@@ -22,14 +22,19 @@ std::filesystem::path prepare(TempFolder& folder, RunFolder::Content content) {
     folder.write("data/other/dayNight/default.json", R"({"id": "DAY_NIGHT_DEFAULT", "states": [
         {"beginPercent": 0.0, "color": [40, 40, 110, 255]}, {"beginPercent": 0.3, "color": [255, 255, 255, 255]},
         {"beginPercent": 0.8, "color": [40, 40, 110, 255]}]})");
-    std::filesystem::create_directories(folder / "data/items");
+    for (const char* empty : {"data/items", "data/blueprint", "data/ai"})
+        std::filesystem::create_directories(folder / empty);
     sf::Image sheet;
     sheet.create(32, 32, sf::Color(40, 160, 60));
     if (!sheet.saveToFile((folder / "data/tileset.png").string()))
         throw std::runtime_error("cannot write the tile sheet");
-    const std::filesystem::path font = std::filesystem::path(ORV_RUN_DIR) / "data/fonts/DejaVuSans.ttf";
-    std::filesystem::create_directories(folder / "data/fonts");
-    std::filesystem::copy_file(font, folder / "data/fonts/DejaVuSans.ttf");
+    // Textures, music and fonts as the game ships them; the content folders above are the test's own.
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(ORV_RUN_DIR) / "data")) {
+        const std::filesystem::path target = folder / "data" / entry.path().filename();
+        if (!std::filesystem::exists(target))
+            std::filesystem::create_symlink(entry.path(), target);
+    }
     return folder.path();
 }
 

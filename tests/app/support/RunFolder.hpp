@@ -6,8 +6,9 @@
 
 namespace apptest {
 
-// A minimal run folder (tile sheet, one tile file, a day/night cycle, no items, the widget font) made the
-// working folder, since the root state reads its content relative to it.
+// A run folder with minimal content (a plain tile sheet, one tile file, a day/night cycle; no items,
+// blueprints or behaviour trees) beside the game's own textures, music and font, made the working
+// folder, since the root state reads its content relative to it.
 class RunFolder {
 public:
     enum class Content { Minimal, Shipped };
