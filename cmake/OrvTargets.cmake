@@ -76,8 +76,7 @@ function(orv_test NAME)
                                                ORV_RUN_DIR="${ORV_RUN_DIR}")
     orv_target_defaults(${NAME} "${T_NOSAN}")
     if(T_DISPLAY)
-        add_test(NAME ${NAME}
-                 COMMAND ${XVFB_RUN} -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${NAME}>)
+        add_test(NAME ${NAME} COMMAND ${PROJECT_SOURCE_DIR}/tools/run-display-test.sh $<TARGET_FILE:${NAME}>)
         # Mesa and X11 keep process-lifetime allocations that are not ours to chase.
         set_tests_properties(${NAME} PROPERTIES
             ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0"
