@@ -1,23 +1,13 @@
 #pragma once
 
-#include "bt/ControlNode.hpp"
-
-#include <cstddef>
+#include "bt/controls/OrderedWalkNode.hpp"
 
 namespace bt {
 
-// Ticks its children in order until one succeeds. A RUNNING child is resumed at the next tick
-// without ticking the ones before it again.
-class FallbackNode : public ControlNode {
+// Ticks its children in order until one succeeds.
+class FallbackNode : public OrderedWalkNode<NodeStatus::SUCCESS> {
 public:
-    using ControlNode::ControlNode;
-    void halt() override;
-
-protected:
-    NodeStatus tick() override;
-
-private:
-    std::size_t current = 0;
+    using OrderedWalkNode::OrderedWalkNode;
 };
 
 } // namespace bt
