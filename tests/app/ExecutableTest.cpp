@@ -1,14 +1,24 @@
-// Starts the real game executable in its run folder under X, finds its window, reads the title,
-// asks the window to close the way a window manager would, and expects a clean exit.
+// Starts the real game executable under X: in its run folder, finds its window, reads the title,
+// asks the window to close the way a window manager would, and expects a clean exit; in a scratch
+// folder with the shipped data and game file, checks the main menu on a screenshot, clicks
+// "New Game" the way the X server delivers a click and expects the island to show. Both
+// screenshots are left in the build folder for a look.
+#include "app/support/TempFolder.hpp"
+
+#include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <thread>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -64,6 +74,86 @@ std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit) {
     return std::nullopt;
 }
 
+// Read from the screen where the window lies: a window of its own may not be readable yet.
+sf::Image screenshot(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    const Window screen = DefaultRootWindow(display);
+    XTranslateCoordinates(display, window, screen, 0, 0, &x, &y, &child);
+    XImage* shot = XGetImage(display, screen, x, y, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    sf::Image image;
+    if (!shot)
+        return image;
+    image.create(attributes.width, attributes.height);
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(shot, x, y);
+            image.setPixel(x, y,
+                           sf::Color((pixel & shot->red_mask) >> 16, (pixel & shot->green_mask) >> 8,
+                                     pixel & shot->blue_mask));
+        }
+    }
+    XDestroyImage(shot);
+    return image;
+}
+
+// Pixels in the rectangle darker than the threshold in every channel.
+int darkPixels(const sf::Image& image, int left, int top, int width, int height, int threshold) {
+    int count = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            const sf::Color c = image.getPixel(x, y);
+            count += c.r < threshold && c.g < threshold && c.b < threshold;
+        }
+    }
+    return count;
+}
+
+bool allWhite(const sf::Image& image, int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            if (image.getPixel(x, y) != sf::Color::White)
+                return false;
+    return true;
+}
+
+void sendButton(Display* display, Window window, int type, int x, int y) {
+    XEvent event{};
+    event.xbutton.type = type;
+    event.xbutton.display = display;
+    event.xbutton.window = window;
+    event.xbutton.root = DefaultRootWindow(display);
+    event.xbutton.x = x;
+    event.xbutton.y = y;
+    event.xbutton.button = Button1;
+    event.xbutton.same_screen = True;
+    event.xbutton.time = CurrentTime;
+    XSendEvent(display, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
+    XFlush(display);
+}
+
+// What a window manager sends when the player clicks the window's close button.
+void requestClose(Display* display, Window window) {
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &close);
+    XFlush(display);
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 TEST(Executable, ShowsFrameTimeInTitleAndClosesCleanly) {
     Display* display = XOpenDisplay(nullptr);
     ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
@@ -98,15 +188,7 @@ TEST(Executable, ShowsFrameTimeInTitleAndClosesCleanly) {
         FAIL() << "no window titled like 'tarsk window : <n>ms' appeared; last title: '" << title << "'";
     }
 
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = window;
-    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    close.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &close);
-    XFlush(display);
+    requestClose(display, window);
 
     auto exitCode = waitForExit(pid, 10s);
     if (!exitCode) {
@@ -116,6 +198,92 @@ TEST(Executable, ShowsFrameTimeInTitleAndClosesCleanly) {
     XCloseDisplay(display);
     ASSERT_TRUE(exitCode.has_value()) << "the game did not exit after the close request";
     EXPECT_EQ(*exitCode, 0);
+}
+
+TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
+
+    apptest::TempFolder folder;
+    std::filesystem::create_directory_symlink(std::filesystem::path(ORV_RUN_DIR) / "data", folder / "data");
+    std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
+                               folder / "test_entities_save.json");
+    const std::filesystem::path output = folder / "stdout.txt";
+
+    const std::string program = std::string(ORV_RUN_DIR) + "/ostrevale";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    auto stop = [&] {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        XCloseDisplay(display);
+    };
+
+    Window window = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        window = findWindow(display, DefaultRootWindow(display), "tarsk window : ");
+        XWindowAttributes attributes{};
+        if (window && XGetWindowAttributes(display, window, &attributes) &&
+            attributes.map_state == IsViewable)
+            break;
+        window = 0;
+        std::this_thread::sleep_for(100ms);
+    }
+    if (!window) {
+        stop();
+        FAIL() << "the game window did not appear; the game said: " << readFile(output);
+    }
+    // Wholly on the screen, or the parts outside cannot be read; then a few frames to draw.
+    XMoveWindow(display, window, 0, 0);
+    XSync(display, False);
+    std::this_thread::sleep_for(1500ms);
+    const sf::Image menu = screenshot(display, window);
+    ASSERT_EQ(menu.getSize(), sf::Vector2u(1280, 720));
+    menu.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "menu-screenshot.png").string());
+
+    // White around the menu; the title's dark letters across the middle above the buttons;
+    // "New Game" written dark on the left button, "Continue" only greyed out on the right.
+    EXPECT_TRUE(allWhite(menu, 0, 0, 1280, 240));
+    EXPECT_TRUE(allWhite(menu, 0, 480, 1280, 240));
+    EXPECT_GT(darkPixels(menu, 440, 250, 400, 100, 100), 1000);
+    EXPECT_GT(darkPixels(menu, 960, 300, 120, 30, 200), 20) << "version label";
+    // Inside the buttons' borders: "New Game" dark, "Continue" only greyed out.
+    EXPECT_GT(darkPixels(menu, 323, 433, 284, 34, 100), 50) << "New Game";
+    EXPECT_EQ(darkPixels(menu, 673, 433, 284, 34, 100), 0) << "Continue is greyed out";
+    EXPECT_GT(darkPixels(menu, 673, 433, 284, 34, 200), 50) << "Continue";
+
+    sendButton(display, window, ButtonPress, 465, 450);
+    sendButton(display, window, ButtonRelease, 465, 450);
+    std::this_thread::sleep_for(1500ms);
+    const sf::Image started = screenshot(display, window);
+    started.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "game-screenshot.png").string());
+    // The menu is gone and the world shows through the player's camera instead of the white
+    // background: nothing of the frame is left as it was.
+    int unchanged = 0;
+    for (unsigned y = 0; y < 720; y += 8)
+        for (unsigned x = 0; x < 1280; x += 8)
+            unchanged += started.getPixel(x, y) == menu.getPixel(x, y);
+    EXPECT_LT(unchanged, 160 * 90 / 10);
+
+    requestClose(display, window);
+
+    auto exitCode = waitForExit(pid, 10s);
+    if (!exitCode)
+        stop();
+    else
+        XCloseDisplay(display);
+    const std::string said = readFile(output);
+    ASSERT_TRUE(exitCode.has_value()) << "the game did not exit after the close request";
+    EXPECT_EQ(*exitCode, 0) << said;
+    EXPECT_EQ(said.find("New Game failed"), std::string::npos) << said;
+    EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
 }
 
 } // namespace

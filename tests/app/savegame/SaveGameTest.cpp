@@ -59,20 +59,6 @@ struct SaveGame : testing::Test {
     std::string said;
 };
 
-TEST_F(SaveGame, LoadBuildsTheWorldsFromGlobal) {
-    folder.write("test_entities_save.json", gameText);
-    tarsk::LoadedSavegame game = load();
-    ASSERT_TRUE(game.worldManager);
-    EXPECT_EQ(game.worldManager->getIdCounter(), 2u);
-    auto containers = game.worldManager->getWorldContainers();
-    ASSERT_EQ(containers.size(), 2u);
-    EXPECT_EQ(containers[0]->getName(), "Island");
-    EXPECT_FALSE(containers[1]->isActive());
-    EXPECT_EQ(containers[0]->getWorld()->getEntityCount(), 1u);
-    EXPECT_EQ(containers[0]->getWorld()->getSystem<tarsk::TimeSystem>()->getDayTime().getMinute(), 30u);
-    EXPECT_EQ(game.data["PlayerWorldContainer"], 0);
-}
-
 TEST_F(SaveGame, LoadSaveLoadGivesTheSameGame) {
     folder.write("test_entities_save.json", gameText);
     tarsk::LoadedSavegame first = load();
@@ -173,12 +159,6 @@ TEST_F(SaveGame, BadDocumentsFailWithTheJsonLibrarysErrors) {
         "worldContainers": [{"_id": 0, "_isActive": true, "_name": "w", "entities": [],
                              "systems_local": [{"_SystemTypeId": "NoSuchSystem"}]}]}})");
     EXPECT_THROW(load(), std::out_of_range);
-}
-
-TEST_F(SaveGame, TextAfterTheDocumentIsNotRead) {
-    folder.write("test_entities_save.json",
-                 R"({"global": {"wm_id_counter": 3, "systems_global": []}} trailing words)");
-    EXPECT_EQ(load().worldManager->getIdCounter(), 3u);
 }
 
 TEST_F(SaveGame, NullDocumentHasANullGlobalPartWhichTheWorldReaderRefuses) {
