@@ -4,6 +4,7 @@
 #include "app/player/PlayerFacing.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "app/savegame/LoadedSavegame.hpp"
+#include "app/screens/ActivePlayerGameStateUI.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
@@ -12,6 +13,7 @@
 #include "game/actions/ActionManager.hpp"
 #include "game/camera/CameraComponent.hpp"
 #include "game/camera/CameraEntity.hpp"
+#include "game/dialogue/DialogueReceiverComponent.hpp"
 #include "game/health/HealthComponent.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/LocalPortalSystem.hpp"
@@ -37,16 +39,12 @@ constexpr float ArrivalOffsetY = 2.f;
 } // namespace
 
 ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame)
-    : ActivePlayerGameState(base, savegame, std::make_unique<PlayerRegistries>()) {}
-
-ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame,
-                                             std::unique_ptr<PlayerRegistries> own)
-    : base(base), savegame(savegame), ownRegistries(std::move(own)), actions(ownRegistries->getActions()),
-      missions(ownRegistries->getMissions()) {}
+    : ActivePlayerGameState(base, savegame, base.getMissions(), base.getActions()) {}
 
 ActivePlayerGameState::ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame,
                                              const MissionDataManager& prototypes, ActionManager& actions)
-    : base(base), savegame(savegame), actions(actions), missions(prototypes) {}
+    : base(base), savegame(savegame), actions(actions), screens(base, savegame, *this), dialogueToggle(*this),
+      fightBarToggle(*this), missions(prototypes) {}
 
 ActivePlayerGameState::~ActivePlayerGameState() = default;
 
@@ -81,6 +79,7 @@ void ActivePlayerGameState::onInit() {
     entity->addComponent<orv::PersistenceComponent>();
     entity->getComponent<orv::PhysicsComponent>()->contactBegin.connectTracked(
         connections, [this](const orv::Entity* other) { onPlayerContact(other); });
+    DialogueReceiverComponent& receiver = *entity->getComponent<DialogueReceiverComponent>();
     HealthComponent& health = *entity->getComponent<HealthComponent>();
 
     entity->init();
@@ -89,6 +88,8 @@ void ActivePlayerGameState::onInit() {
     playerContainer->getWorld()->addEntity(std::move(entity));
     player = added;
 
+    receiver.dialogueRequested.connectTracked(connections,
+                                              [this](const std::string& id) { openDialogue(id); });
     // Dies with the player; the frame of the death is still drawn before the program ends.
     health.died.connect([&quit = base.getQuitRequested()] { quit = true; });
 
@@ -96,7 +97,31 @@ void ActivePlayerGameState::onInit() {
     missions.fromJson(missionData, *savegame.worldManager, player);
     savegame.beforeSave.connectTracked(connections, [this] { writePlayerData(); });
 
+    if (!fightBarToggle.getActive())
+        fightBarToggle.toggle(screens);
     createCamera();
+    openHud();
+    base.getScriptEnvironment().setPlayer(player);
+}
+
+void ActivePlayerGameState::openDialogue(const std::string& dialogueId) {
+    // One conversation at a time: talking to someone else mid-dialogue is ignored.
+    if (!dialogueToggle.getActive())
+        dialogueToggle.toggle(screens, dialogueId);
+}
+
+void ActivePlayerGameState::openHud() {
+    auto hud = std::make_unique<ActivePlayerGameStateUI>(screens);
+    hud->init();
+    getSubStates().push_back(std::move(hud));
+}
+
+ActivePlayerGameStateUI* ActivePlayerGameState::getHud() const {
+    for (const std::unique_ptr<orv::GameState>& child : getSubStates()) {
+        if (auto* hud = dynamic_cast<ActivePlayerGameStateUI*>(child.get()))
+            return hud;
+    }
+    return nullptr;
 }
 
 void ActivePlayerGameState::onPlayerContact(const orv::Entity* other) {
@@ -173,6 +198,7 @@ void ActivePlayerGameState::listActions() {
 
 void ActivePlayerGameState::onDestroy() {
     base.getActiveCamera().clear();
+    base.getScriptEnvironment().clearPlayer();
     if (player) {
         if (orv::World* world = player->getWorld())
             world->removeEntities({player});

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "app/player/PlayerRegistries.hpp"
+#include "app/player/ActivePlayerScreenServices.hpp"
+#include "app/screens/ActivePlayerDialogueGameState.hpp"
+#include "app/screens/ActivePlayerFightBarGameState.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 #include "engine/state/GameState.hpp"
+#include "engine/state/SubGameStateToggle.hpp"
 #include "game/missions/MissionManager.hpp"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace orv {
 class Entity;
@@ -16,17 +20,19 @@ class WorldContainer;
 namespace tarsk {
 
 class ActionManager;
+class ActivePlayerGameStateUI;
 class BaseGameState;
 class MissionDataManager;
 struct LoadedSavegame;
 
 // The player's part of a running game: finds or makes the player entity, puts the camera on it,
 // keeps the game's missions, carries the player through portals and turns it towards the mouse.
-// Writes the player, its world and the missions into the game document before a save, and ends
-// the program when the player dies.
+// Opens the player's screens (the fight bar, then the HUD with the player's controls) and a
+// dialogue whenever the player is talked to. Writes the player, its world and the missions into
+// the game document before a save, and ends the program when the player dies.
 class ActivePlayerGameState : public orv::GameState {
 public:
-    // Makes its own mission prototypes and action generators.
+    // With the root's mission prototypes and actions.
     ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame);
     ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame, const MissionDataManager& prototypes,
                           ActionManager& actions);
@@ -38,6 +44,11 @@ public:
     MissionManager& getMissions() { return missions; }
     ActionManager& getActions() { return actions; }
     bool isTravelPending() const { return travelPending; }
+    PlayerScreenServices& getScreenServices() { return screens; }
+    // Null before onInit and after onDestroy.
+    ActivePlayerFightBarGameState* getFightBar() const { return fightBarToggle.getActive(); }
+    ActivePlayerGameStateUI* getHud() const;
+    ActivePlayerDialogueGameState* getDialogue() const { return dialogueToggle.getActive(); }
 
 protected:
     void onInit() override;
@@ -45,9 +56,6 @@ protected:
     void onDestroy() override;
 
 private:
-    ActivePlayerGameState(BaseGameState& base, LoadedSavegame& savegame,
-                          std::unique_ptr<PlayerRegistries> own);
-
     orv::WorldContainer* findPlayerContainer() const;
     std::unique_ptr<orv::Entity> loadOrCreatePlayer() const;
     void onPlayerContact(const orv::Entity* other);
@@ -56,16 +64,20 @@ private:
     void travel();
     void faceMouse();
     void listActions();
+    void openDialogue(const std::string& dialogueId);
+    void openHud();
 
     BaseGameState& base;
     LoadedSavegame& savegame;
-    std::unique_ptr<PlayerRegistries> ownRegistries;
     ActionManager& actions;
+    ActivePlayerScreenServices screens;
     orv::Entity* player = nullptr;
     std::uint32_t travelWorld = 0;
     std::uint64_t travelPortal = 0;
     bool travelPending = false;
     orv::WorldContainer* playerContainer = nullptr;
+    orv::SubGameStateToggle<ActivePlayerDialogueGameState> dialogueToggle;
+    orv::SubGameStateToggle<ActivePlayerFightBarGameState> fightBarToggle;
     smartsignals::ScopedConnections connections;
     MissionManager missions;
 };

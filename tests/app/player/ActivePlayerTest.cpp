@@ -1,5 +1,9 @@
+#include "app/player/ActivePlayerActionSelectionGameStateMouse.hpp"
 #include "app/player/ActivePlayerGameState.hpp"
+#include "app/player/EntityControllerGameState.hpp"
 #include "app/savegame/LoadedSavegame.hpp"
+#include "app/screens/ActivePlayerFightBarGameStateUI.hpp"
+#include "app/screens/ActivePlayerGameStateUI.hpp"
 #include "app/support/RootHarness.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
@@ -8,6 +12,7 @@
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/combat/FighterComponent.hpp"
+#include "game/dialogue/DialogueReceiverComponent.hpp"
 #include "game/health/HealthComponent.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/LocalPortalSystem.hpp"
@@ -18,6 +23,7 @@
 #include <SFML/Window/Mouse.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -73,6 +79,19 @@ struct ActivePlayer : testing::Test {
         state = nullptr;
     }
     orv::Entity& player() { return *state->getPlayer(); }
+
+    static bool guiShows(const ui::Widget::Ptr& widget) {
+        const auto& shown = root().getGui().getWidgets();
+        return widget && std::find(shown.begin(), shown.end(), widget) != shown.end();
+    }
+    template <class T>
+    static std::size_t childrenOfType(const orv::GameState& parent) {
+        return static_cast<std::size_t>(std::count_if(parent.getSubStates().begin(),
+                                                      parent.getSubStates().end(),
+                                                      [](const std::unique_ptr<orv::GameState>& child) {
+                                                          return dynamic_cast<T*>(child.get()) != nullptr;
+                                                      }));
+    }
 
     // A portal into world `targetWorld`, arriving at portal `targetPortal` there.
     const orv::Entity* addPortal(std::uint32_t worldId, std::uint64_t id, sf::Vector2f at,
@@ -203,6 +222,77 @@ TEST_F(ActivePlayer, ThePlayerTurnsTowardsTheMouse) {
     EXPECT_EQ(faceAt(centre + sf::Vector2i(-150, 150)), tarsk::OrientationComponent::SOUTH_WEST);
     // Outside the window the player keeps looking where it did.
     EXPECT_EQ(faceAt(sf::Vector2i(-300, 900)), tarsk::OrientationComponent::SOUTH_WEST);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ActivePlayer, ThePlayerStateOpensTheFightBarThenTheHudWithThePlayersControls) {
+    start();
+    const auto& children = state->getSubStates();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children.front().get(), state->getFightBar());
+    ASSERT_NE(state->getHud(), nullptr);
+    EXPECT_EQ(children.back().get(), state->getHud());
+
+    // Movement first, then the mouse actions, both owned by the HUD.
+    tarsk::ActivePlayerGameStateUI& hud = *state->getHud();
+    const auto& controls = hud.getControlStates();
+    ASSERT_EQ(controls.size(), 2u);
+    EXPECT_NE(dynamic_cast<tarsk::EntityControllerGameState*>(controls[0]), nullptr);
+    EXPECT_NE(dynamic_cast<tarsk::ActivePlayerActionSelectionGameStateMouse*>(controls[1]), nullptr);
+    EXPECT_EQ(childrenOfType<tarsk::EntityControllerGameState>(hud), 1u);
+    EXPECT_EQ(childrenOfType<tarsk::ActivePlayerActionSelectionGameStateMouse>(hud), 1u);
+
+    // The screens show the player that lives in the world, not a copy.
+    EXPECT_EQ(&state->getScreenServices().getPlayer(), &player());
+    EXPECT_EQ(&state->getScreenServices().getViewedWorld(), &world(0));
+    player().getComponent<tarsk::HealthComponent>()->changeHealth(-65.f);
+    EXPECT_EQ(hud.getHealthBar()->getValue(), 35u);
+    harness->frame();
+    EXPECT_FALSE(state->isClosed());
+
+    const ui::Widget::Ptr stats = hud.getStatsGroup();
+    const ui::Widget::Ptr buttons = hud.getButtonGroup();
+    const ui::Widget::Ptr fightBar = state->getFightBar()->getUI()->getBar();
+    EXPECT_TRUE(guiShows(stats));
+    EXPECT_TRUE(guiShows(buttons));
+    EXPECT_TRUE(guiShows(fightBar));
+
+    stop();
+    EXPECT_FALSE(guiShows(stats));
+    EXPECT_FALSE(guiShows(buttons));
+    EXPECT_FALSE(guiShows(fightBar));
+}
+
+TEST_F(ActivePlayer, ATalkRequestOpensOneDialogueAtATime) {
+    start();
+    auto& receiver = *player().getComponent<tarsk::DialogueReceiverComponent>();
+    EXPECT_EQ(state->getDialogue(), nullptr);
+
+    receiver.requestDialogue("DEMO_DIALOGUE_01");
+    tarsk::ActivePlayerDialogueGameState* dialogue = state->getDialogue();
+    ASSERT_NE(dialogue, nullptr);
+    EXPECT_TRUE(guiShows(dialogue->getTextBox()));
+
+    // Further requests, even for a dialogue the game lacks, wait for the open one to end.
+    receiver.requestDialogue("DEMO_DIALOGUE_01");
+    EXPECT_NO_THROW(receiver.requestDialogue("NO_SUCH_DIALOGUE"));
+    EXPECT_EQ(state->getDialogue(), dialogue);
+    EXPECT_EQ(childrenOfType<tarsk::ActivePlayerDialogueGameState>(*state), 1u);
+
+    dialogue->close();
+    harness->frame();
+    EXPECT_EQ(state->getDialogue(), nullptr);
+    EXPECT_THROW(receiver.requestDialogue("NO_SUCH_DIALOGUE"), std::out_of_range);
+    EXPECT_EQ(state->getDialogue(), nullptr);
+
+    receiver.requestDialogue("DEMO_DIALOGUE_01");
+    ASSERT_NE(state->getDialogue(), nullptr);
+    const ui::Widget::Ptr box = state->getDialogue()->getTextBox();
+    stop();
+    EXPECT_FALSE(guiShows(box));
 }
 
 } // namespace
