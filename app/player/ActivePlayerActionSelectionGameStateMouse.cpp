@@ -3,6 +3,8 @@
 #include "app/player/ActivePlayerGameState.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "engine/ecs/Entity.hpp"
+#include "engine/ecs/World.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
 #include "game/actions/ActionManager.hpp"
 
 namespace tarsk {
@@ -19,7 +21,8 @@ void ActivePlayerActionSelectionGameStateMouse::onInit() {
 
 void ActivePlayerActionSelectionGameStateMouse::onUpdate() {
     orv::Entity* camera = base.getActiveCamera().getCamera();
-    if (!camera || !camera->getWorld()) {
+    // Targets are found through their bodies: a world without physics offers nothing to do.
+    if (!camera || !camera->getWorld() || !camera->getWorld()->findSystem<orv::PhysicsSystem>()) {
         actions.offer({});
         return;
     }
