@@ -44,6 +44,10 @@
 #include "game/terrain/TerrainSystem.hpp"
 #include "game/time/TimeSystem.hpp"
 
+#include "game/needs/AgricultureSystem.hpp"
+#include "game/needs/NeedsComponent.hpp"
+#include "game/needs/NeedsSystem.hpp"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -162,6 +166,7 @@ std::vector<Row> componentTable() {
         {"AnimationComponent", typeid(tarsk::AnimationComponent), {{"AnimationId", "PLAYER_ANIMATION_01"}}},
         {"portal", typeid(tarsk::PortalComponent), json::object()},
         {"ai", typeid(tarsk::AiComponent), {{"behavior", "frog"}, {"maxDetectionRadius", 4.0}}},
+        {"needs", typeid(tarsk::NeedsComponent), {{"first", 30.0}, {"second", 60.0}}},
     };
 }
 
@@ -182,6 +187,8 @@ std::vector<Row> worldSystemTable() {
         {"AiSystem", typeid(tarsk::AiSystem)},
         {"NavigationSystem", typeid(tarsk::NavigationSystem)},
         {"DayNightCycle", typeid(tarsk::DayNightCycleSystem), {{"cycleId", "DAY_NIGHT_DEFAULT"}}},
+        {"NeedsSystem", typeid(tarsk::NeedsSystem)},
+        {"AgricultureSystem", typeid(tarsk::AgricultureSystem)},
     };
 }
 
