@@ -47,8 +47,9 @@ unsigned readSide(const nlohmann::json& data, const char* key) {
     const nlohmann::json& value = required(data, key);
     const auto side = orv::jsonNumber<unsigned>(value, key);
     if (side > TerrainComponent::MaxCells)
-        throw std::runtime_error(std::string("Terrain \"") + key + "\" must be a whole number from 0 to " +
-                                 std::to_string(TerrainComponent::MaxCells) + ", got " + value.dump());
+        throw orv::JsonError(key, "must be a whole number from 0 to " +
+                                      std::to_string(TerrainComponent::MaxCells) + ", but is " +
+                                      value.dump());
     return side;
 }
 
