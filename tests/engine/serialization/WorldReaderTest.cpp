@@ -153,7 +153,7 @@ TEST(WorldReader, MalformedDocumentsFailWithThePathAndTheJsonLibraryOrRegistryMe
     EXPECT_EQ(failure(withContainer("systems_local", Json::array({{{"_SystemTypeId", "Unknown"}}}))),
               "worldContainers[1].systems_local[0]: invalid unordered_map<K, T> key");
     EXPECT_EQ(failure(withContainer("entities", Json::array({{{"components", {{"wings", {}}}}}}))),
-              "worldContainers[1].entities[0]: invalid unordered_map<K, T> key");
+              "worldContainers[1].entities[0].components.wings: invalid unordered_map<K, T> key");
     EXPECT_EQ(failure(withContainer("systems_local", Json::object())),
               "worldContainers[1].systems_local: must be an array, but is object");
 
@@ -165,7 +165,7 @@ TEST(WorldReader, MalformedDocumentsFailWithThePathAndTheJsonLibraryOrRegistryMe
     EXPECT_EQ(failure(withContainer("entities", Json::array({nullptr}))),
               "worldContainers[1].entities[0]: must be an object, but is null");
     EXPECT_EQ(failure(withContainer("entities", Json::array({{{"components", {1, 2}}}}))),
-              "worldContainers[1].entities[0]: must be an object, but is array");
+              "worldContainers[1].entities[0].components: must be an object, but is array");
 
     // Two systems of one type.
     EXPECT_EQ(
