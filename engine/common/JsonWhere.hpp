@@ -34,6 +34,12 @@ decltype(auto) readUnderIndex(std::size_t index, Read&& read) {
     }
 }
 
+// For the element at index of the array under key.
+template <class Read>
+decltype(auto) readUnderElement(std::string_view key, std::size_t index, Read&& read) {
+    return readUnderKey(key, [&]() -> decltype(auto) { return readUnderIndex(index, read); });
+}
+
 // For everything read from one file: the error names the file.
 template <class Read>
 decltype(auto) readFromFile(const std::string& file, Read&& read) {

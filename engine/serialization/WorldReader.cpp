@@ -23,11 +23,9 @@ std::unique_ptr<WorldManager> worldManagerFromJson(const SerializationManager& t
         jsonNumber<std::uint32_t>(requiredMember(data, "wm_id_counter"), "wm_id_counter"));
     const nlohmann::json& globalSystems = requiredArray(data, "systems_global");
     for (std::size_t i = 0; i < globalSystems.size(); ++i) {
-        readUnderKey("systems_global", [&] {
-            readUnderIndex(i, [&] {
-                auto [system, type] = types.makeGlobalSystem(globalSystems[i]);
-                manager->registerSystem(std::move(system), type);
-            });
+        readUnderElement("systems_global", i, [&] {
+            auto [system, type] = types.makeGlobalSystem(globalSystems[i]);
+            manager->registerSystem(std::move(system), type);
         });
     }
     manager->initSystems();
@@ -37,10 +35,8 @@ std::unique_ptr<WorldManager> worldManagerFromJson(const SerializationManager& t
         return manager;
     readUnderKey("worldContainers", [&] { requireArray(*containers); });
     for (std::size_t i = 0; i < containers->size(); ++i) {
-        readUnderKey("worldContainers", [&] {
-            readUnderIndex(i, [&] {
-                manager->addExistingWorldContainer(worldContainerFromJson((*containers)[i], types));
-            });
+        readUnderElement("worldContainers", i, [&] {
+            manager->addExistingWorldContainer(worldContainerFromJson((*containers)[i], types));
         });
     }
     return manager;
@@ -60,11 +56,9 @@ std::unique_ptr<World> worldFromJson(const SerializationManager& types, const nl
 
     auto world = std::make_unique<World>();
     for (std::size_t i = 0; i < systems.size(); ++i) {
-        readUnderKey("systems_local", [&] {
-            readUnderIndex(i, [&] {
-                auto [system, type] = types.makeWorldSystem(systems[i]);
-                world->registerSystem(std::move(system), type);
-            });
+        readUnderElement("systems_local", i, [&] {
+            auto [system, type] = types.makeWorldSystem(systems[i]);
+            world->registerSystem(std::move(system), type);
         });
     }
     world->registerSystem<PersistenceSystem>();
@@ -73,13 +67,11 @@ std::unique_ptr<World> worldFromJson(const SerializationManager& types, const nl
     std::vector<std::unique_ptr<Entity>> loaded;
     loaded.reserve(entities.size());
     for (std::size_t i = 0; i < entities.size(); ++i) {
-        readUnderKey("entities", [&] {
-            readUnderIndex(i, [&] {
-                std::unique_ptr<Entity> entity = types.entityFromJson(entities[i]);
-                entity->addComponent<PersistenceComponent>(true);
-                entity->init();
-                loaded.push_back(std::move(entity));
-            });
+        readUnderElement("entities", i, [&] {
+            std::unique_ptr<Entity> entity = types.entityFromJson(entities[i]);
+            entity->addComponent<PersistenceComponent>(true);
+            entity->init();
+            loaded.push_back(std::move(entity));
         });
     }
     world->addEntities(std::move(loaded));

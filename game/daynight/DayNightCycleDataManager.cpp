@@ -23,9 +23,8 @@ DayNightCycleState readState(const std::string& id, const nlohmann::json& json) 
     const nlohmann::json& color = json.at("color");
     sf::Uint8 channels[4];
     for (std::size_t i = 0; i < 4; ++i) {
-        const double value = orv::readUnderKey("color", [&] {
-            return orv::readUnderIndex(i, [&] { return orv::jsonNumber<double>(color.at(i), ""); });
-        });
+        const double value =
+            orv::readUnderElement("color", i, [&] { return orv::jsonNumber<double>(color.at(i), ""); });
         if (!(value >= 0.0 && value <= 255.0))
             throw std::runtime_error("dayNightCycle \"" + id + "\": colour channels must lie in [0, 255]");
         channels[i] = static_cast<sf::Uint8>(value);
