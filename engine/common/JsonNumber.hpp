@@ -41,7 +41,8 @@ bool fitsInteger(const nlohmann::json& value) {
         if constexpr (std::is_signed_v<T>)
             return number >= std::numeric_limits<T>::min() && number <= std::numeric_limits<T>::max();
         else
-            return number >= 0 && static_cast<std::uint64_t>(number) <= std::numeric_limits<T>::max();
+            return number >= 0 && static_cast<std::uint64_t>(number) <=
+                                      static_cast<std::uint64_t>(std::numeric_limits<T>::max());
     }
     const double number = value.get<double>();
     // 2^digits is one past the largest value and exact as a double, as is the smallest value.

@@ -36,7 +36,7 @@ TEST(JsonNumber, IntegersTakeOnlyWholeNumbersInsideTheirRange) {
     EXPECT_NE(refusal<std::uint64_t>("1e30"), "(accepted)");
     // 2^64 is the first double past the range.
     EXPECT_NE(refusal<std::uint64_t>("18446744073709551616.0"), "(accepted)");
-    EXPECT_NE(refusal<std::int64_t>("-9223372036854775809.0"), "(accepted)");
+    EXPECT_NE(refusal<std::int64_t>("-1e19"), "(accepted)");
     EXPECT_NE(refusal<std::int32_t>("2147483648"), "(accepted)");
     EXPECT_NE(refusal<std::uint8_t>("256"), "(accepted)");
 }
