@@ -30,7 +30,7 @@ json bigGame() {
              "systems_local": [{"_SystemTypeId": "TimeSystem", "time.hours": 6, "time.minutes": 0, "time.seconds": 0},
                                {"_SystemTypeId": "PhysicsSystem"}],
              "entities": []}]}})");
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 400; ++i)
         game["global"]["worldContainers"][0]["entities"].push_back(
             {{"components",
               {{"transform",
@@ -91,7 +91,7 @@ TEST(SaveGameKill, AGameFileCutOffAtAnyMomentHoldsTheOldOrTheNewGame) {
     ASSERT_NE(roundZero, roundOne);
 
     std::mt19937 random(std::random_device{}());
-    std::uniform_int_distribution<int> pause(0, 40000);
+    std::uniform_int_distribution<int> pause(0, 15000);
     for (int kill = 0; kill < 60; ++kill) {
         int pipe[2];
         ASSERT_EQ(::pipe(pipe), 0);
