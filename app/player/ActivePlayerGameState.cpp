@@ -5,6 +5,8 @@
 #include "app/root/BaseGameState.hpp"
 #include "app/savegame/LoadedSavegame.hpp"
 #include "app/screens/ActivePlayerGameStateUI.hpp"
+#include "engine/common/JsonNumber.hpp"
+#include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
@@ -59,8 +61,9 @@ orv::WorldContainer* ActivePlayerGameState::findPlayerContainer() const {
     }
     // Saving writes the container's id, so the id is what is read back; for the usual documents
     // (ids 0, 1, 2 ... in list order) that is also the container's place in the list.
-    const auto id = stored->is_number_float() ? static_cast<std::uint32_t>(stored->get<double>())
-                                              : stored->get<std::uint32_t>();
+    const auto id = orv::readFromFile(savegame.file.string(), [&] {
+        return orv::jsonNumber<std::uint32_t>(*stored, PlayerWorldContainerKey);
+    });
     if (orv::WorldContainer* container = worlds.getWorldContainer(id))
         return container;
     throw std::out_of_range("the game has no world container " + std::to_string(id) + " for the player");
@@ -69,7 +72,10 @@ orv::WorldContainer* ActivePlayerGameState::findPlayerContainer() const {
 std::unique_ptr<orv::Entity> ActivePlayerGameState::loadOrCreatePlayer() const {
     auto stored = savegame.data.find(PlayerDataKey);
     if (stored != savegame.data.end() && stored->is_object())
-        return base.getSerializationManager().entityFromJson(*stored);
+        return orv::readFromFile(savegame.file.string(), [&] {
+            return orv::readUnderKey(PlayerDataKey,
+                                     [&] { return base.getSerializationManager().entityFromJson(*stored); });
+        });
     return createPlayerEntity(base.getResources(), base.getAnimations());
 }
 
@@ -94,7 +100,10 @@ void ActivePlayerGameState::onInit() {
     health.died.connect([&quit = base.getQuitRequested()] { quit = true; });
 
     nlohmann::json& missionData = savegame.data[MissionsDataKey];
-    missions.fromJson(missionData, *savegame.worldManager, player);
+    orv::readFromFile(savegame.file.string(), [&] {
+        orv::readUnderKey(MissionsDataKey,
+                          [&] { missions.fromJson(missionData, *savegame.worldManager, player); });
+    });
     savegame.beforeSave.connectTracked(connections, [this] { writePlayerData(); });
 
     if (!fightBarToggle.getActive())

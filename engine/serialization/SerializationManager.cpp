@@ -1,5 +1,6 @@
 #include "engine/serialization/SerializationManager.hpp"
 
+#include "engine/common/JsonWhere.hpp"
 #include "engine/persistence/PeristenceRealmSystem_global.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/serialization/BindTypeIndex.hpp"
@@ -28,10 +29,14 @@ SerializationManager::SerializationManager(ResourceManager& resources, Component
 
 SerializationManager::~SerializationManager() = default;
 
-void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved) const {
-    auto addEach = [this, &entity](const nlohmann::json& components) {
+void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved,
+                                         bool keyInErrors) const {
+    auto addEach = [this, &entity, keyInErrors](const nlohmann::json& components) {
         for (const auto& [key, value] : components.items()) {
-            auto [component, type] = lookup(componentFactories, key)(value);
+            auto make = [&] {
+                return lookup(componentFactories, key)(value);
+            };
+            auto [component, type] = keyInErrors ? readUnderKey(key, make) : make();
             entity.addComponent(std::move(component), type);
         }
     };
@@ -44,7 +49,8 @@ void SerializationManager::addComponents(Entity& entity, const nlohmann::json& s
 
 std::unique_ptr<Entity> SerializationManager::entityFromJson(const nlohmann::json& data) const {
     auto entity = std::make_unique<Entity>();
-    addComponents(*entity, requiredMember(data, "components"));
+    const nlohmann::json& components = requiredMember(data, "components");
+    readUnderKey("components", [&] { addComponents(*entity, components, true); });
     return entity;
 }
 

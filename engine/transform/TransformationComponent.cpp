@@ -1,5 +1,7 @@
 #include "engine/transform/TransformationComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -21,10 +23,7 @@ void checkFinite(float value, const char* key) {
 
 // Read wide and checked before narrowing: a number beyond float's range is no position either.
 float readFloat(const nlohmann::json& value, const char* key) {
-    const double wide = value.get<double>();
-    if (!std::isfinite(wide) || std::fabs(wide) > double(std::numeric_limits<float>::max()))
-        throwNonFinite(key);
-    return static_cast<float>(wide);
+    return jsonNumber<float>(value, key);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "game/render/SpriteComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/render/DrawableRenderer.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
@@ -37,7 +38,7 @@ std::int32_t readAnchor(const nlohmann::json& data) {
 
 int readOptionalInt(const nlohmann::json& data, const char* key) {
     const auto it = data.find(key);
-    return it == data.end() ? 0 : it->get<int>();
+    return it == data.end() ? 0 : orv::jsonNumber<int>(*it, key);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "engine/physics/PhysicsTestSupport.hpp"
 #include "engine/physics/ShapeSerialization.hpp"
 
@@ -252,7 +253,9 @@ TEST(PhysicsJson, InputBox2DWouldAbortOnIsRefused) {
         EXPECT_STREQ(e.what(), "invalid vector subscript");
     }
     EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"fixtureDef.friction", "high"}})),
-                 json::type_error);
+                 orv::JsonError);
+    EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"fixtureDef.friction", true}})),
+                 orv::JsonError);
     EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"body->IsBullet()", 1}})),
                  json::type_error);
     json missing = circleRecord();

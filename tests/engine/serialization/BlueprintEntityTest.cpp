@@ -1,5 +1,6 @@
 #include "SerialTestTypes.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 
@@ -118,14 +119,14 @@ TEST_F(BlueprintEntities, MalformedRecordsFailWithTheJsonLibraryMessage) {
     EXPECT_EQ(messageOf<nlohmann::json::type_error>([&] { orv::SerializationManager::entityToJson(*tree); }),
               "[json.exception.type_error.307] cannot use erase() with array");
 
-    EXPECT_EQ(messageOf<nlohmann::json::type_error>([&] {
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
                   registry.types.entityFromJson({{"components", {{"blueprint", {{"type", 3}}}}}});
               }),
-              "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(messageOf<std::logic_error>([&] {
+              "components: [json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
                   registry.types.entityFromJson({{"components", {{"blueprint", {{"type", "ghost"}}}}}});
               }),
-              R"(unknown blueprint "ghost")");
+              R"(components: unknown blueprint "ghost")");
 
     library.add(Json::parse(R"({"_type": "odd", "_inherit": [], "_isEntity": true,
         "stats": {"_save": "hp"}})"));

@@ -1,5 +1,6 @@
 #include "game/items/support/ItemTestKit.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/DefaultResourceLoader.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "game/items/PredefinedItem.hpp"
@@ -87,11 +88,14 @@ TEST(ItemDefinitions, BadFilesAreRejectedWithTheirMessages) {
     const Json mixed =
         Json::array({itemObject("WOOD", "Wood", "wood.png"), 7, itemObject("FISH", "Fish", "f.png")});
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(mixed); }),
-              "invalid element in item file array");
+              "[1]: invalid element in item file array");
     EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
 
-    EXPECT_THROW(kit.items.loadItemFile(Json{{"id", "X"}, {"iconTexture", "x.png"}}), Json::out_of_range);
-    const std::string wrongType = messageOf<Json::type_error>([&] {
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
+                  kit.items.loadItemFile(Json{{"id", "X"}, {"iconTexture", "x.png"}});
+              }),
+              "name: [json.exception.out_of_range.403] key 'name' not found");
+    const std::string wrongType = messageOf<orv::JsonError>([&] {
         kit.items.loadItemFile(Json{{"id", 3}, {"name", "Three"}, {"iconTexture", "x.png"}});
     });
     EXPECT_NE(wrongType.find("type must be string, but is number"), std::string::npos) << wrongType;
@@ -168,6 +172,22 @@ TEST_F(ItemFolder, ReadsJsonFilesAtAnyDepthInPathOrder) {
 
     items.loadDirectory(folder);
     EXPECT_EQ(idsOf(items), (std::vector<std::string>{"FISH", "CRAB", "AXE"}));
+}
+
+TEST_F(ItemFolder, ErrorsNameTheFileAndThePathOfTheBadValue) {
+    write("food.json",
+          Json::array({itemObject("FISH", "Fish", "fish.png"), itemObject("CRAB", "Crab", "crab.png"),
+                       Json{{"id", "BREAD"}, {"name", "Bread"}, {"iconTexture", 5}}})
+              .dump());
+    const std::string file = (folder / "food.json").generic_string();
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+              file + ": [2].iconTexture: [json.exception.type_error.302] type must be string, but is number");
+
+    // Properties nested far deeper than any item needs are refused as the file is read.
+    write("a_soup.json", R"({"id": "SOUP", "name": "Soup", "iconTexture": "s.png", "properties": )" +
+                             std::string(100000, '[') + std::string(100000, ']') + "}");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+              (folder / "a_soup.json").generic_string() + ": the document is nested deeper than 256 levels");
 }
 
 TEST_F(ItemFolder, AMissingFolderAndABrokenFileFail) {

@@ -1,5 +1,6 @@
 #include "game/registry/GameTypeRegistry.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -246,9 +247,9 @@ TEST(GameTypeRegistry, UnknownComponentNamesCannotBeRead) {
     Registries registries;
     try {
         registries.serialization.entityFromJson({{"components", {{"camera", json::object()}}}});
-        FAIL() << "expected std::out_of_range";
-    } catch (const std::out_of_range& error) {
-        EXPECT_STREQ(error.what(), "invalid unordered_map<K, T> key");
+        FAIL() << "expected an error";
+    } catch (const orv::JsonError& error) {
+        EXPECT_STREQ(error.what(), "components.camera: invalid unordered_map<K, T> key");
     }
 }
 
