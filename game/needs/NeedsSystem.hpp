@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 
 #include <SFML/System/Time.hpp>
 
@@ -14,6 +14,7 @@ class World;
 
 namespace tarsk {
 
+class NeedsComponent;
 class TimeSystem;
 
 // Drains the needs of every creature of its world with game time: 0.05 per real second at the
@@ -30,15 +31,11 @@ public:
     void onInit() override {}
     void onUpdate() override;
 
-    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+    std::vector<const orv::Entity*> getEntities() const { return entities.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     TimeSystem* timeSystem = nullptr;
-    std::vector<const orv::Entity*> entities;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<NeedsComponent> entities;
 };
 
 } // namespace tarsk
