@@ -64,8 +64,8 @@ PhysicsSystem::PhysicsSystem()
 
 PhysicsSystem::~PhysicsSystem() {
     // The Box2D world frees every body with itself; the components must not keep pointers.
-    for (PhysicsComponent* component : simulatedComponents)
-        component->forgetSimulation();
+    for (const auto& entry : simulated)
+        entry.component->forgetSimulation();
 }
 
 std::unique_ptr<PhysicsSystem> PhysicsSystem::create(const nlohmann::json&) {
@@ -119,8 +119,7 @@ void PhysicsSystem::onEntitiesAdded(const std::vector<const Entity*>& batch) {
         if (!component->isInSimulation())
             continue;
         staticBody = staticBody || component->getBody()->GetType() == b2_staticBody;
-        simulatedEntities.push_back(entity);
-        simulatedComponents.push_back(component);
+        simulated.add(entity);
     }
     if (staticBody)
         errors.run([&] { staticBodiesChanged.emit(); });
@@ -142,13 +141,7 @@ void PhysicsSystem::onEntitiesRemoved(const std::vector<const Entity*>& batch) {
     destroying = false;
     errors.merge(contactListener.takeDeferred());
 
-    const std::unordered_set<const Entity*> leaving(batch.begin(), batch.end());
-    for (std::size_t i = simulatedEntities.size(); i-- > 0;) {
-        if (leaving.contains(simulatedEntities[i])) {
-            simulatedEntities.erase(simulatedEntities.begin() + std::ptrdiff_t(i));
-            simulatedComponents.erase(simulatedComponents.begin() + std::ptrdiff_t(i));
-        }
-    }
+    simulated.remove(batch);
     if (staticBody)
         errors.run([&] { staticBodiesChanged.emit(); });
     errors.rethrow();
@@ -157,9 +150,8 @@ void PhysicsSystem::onEntitiesRemoved(const std::vector<const Entity*>& batch) {
 void PhysicsSystem::onUpdate() {
     b2world.Step(timeStep.asSeconds(), velocityIterations, positionIterations);
     const std::exception_ptr contactError = contactListener.takeDeferred();
-    // By index: a listener of a transformation may make entities leave meanwhile.
-    for (std::size_t i = 0; i < simulatedComponents.size(); ++i)
-        simulatedComponents[i]->syncTransformFromBody();
+    // A listener of a transformation may make entities leave meanwhile.
+    simulated.forEach([](const Entity*, PhysicsComponent& component) { component.syncTransformFromBody(); });
     if (contactError)
         std::rethrow_exception(contactError);
 }
