@@ -6,6 +6,7 @@
 #include "engine/resources/RequiredJsonValue.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/SpriteAnchor.hpp"
 
@@ -141,8 +142,8 @@ void SpriteComponent::updatePosition() {
     const sf::Vector3f position = transform->getPosition();
     const sf::Vector2f scale = transform->getScale();
     sprite().setPosition(
-        position.x * PixelsPerUnit - bounds.width / 2.f + scale.x * description.positionOffset.x,
-        position.y * PixelsPerUnit - bounds.height / 2.f + scale.y * description.positionOffset.y);
+        position.x * orv::PixelsPerUnit - bounds.width / 2.f + scale.x * description.positionOffset.x,
+        position.y * orv::PixelsPerUnit - bounds.height / 2.f + scale.y * description.positionOffset.y);
 }
 
 void SpriteComponent::updateAnchor() {
