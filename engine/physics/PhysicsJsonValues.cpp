@@ -1,5 +1,7 @@
 #include "engine/physics/PhysicsJsonValues.hpp"
 
+#include "engine/common/Finite.hpp"
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -8,14 +10,14 @@ namespace orv {
 
 float jsonToFloat(const nlohmann::json& value, const std::string& key) {
     const double wide = value.get<double>();
-    if (!std::isfinite(wide) || std::fabs(wide) > double(std::numeric_limits<float>::max()))
+    if (!isFiniteAsFloat(wide))
         throw std::runtime_error("physics: \"" + key + "\" holds a non-finite number");
     return static_cast<float>(wide);
 }
 
 long long jsonToInteger(const nlohmann::json& value, const std::string& key, long long min, long long max) {
     const double wide = std::trunc(value.get<double>());
-    if (!std::isfinite(wide) || wide < double(min) || wide > double(max))
+    if (!isFinite(wide) || wide < double(min) || wide > double(max))
         throw std::runtime_error("physics: \"" + key + "\" must be an integer from " + std::to_string(min) +
                                  " to " + std::to_string(max));
     return static_cast<long long>(wide);
