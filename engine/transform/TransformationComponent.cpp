@@ -1,5 +1,6 @@
 #include "engine/transform/TransformationComponent.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/common/JsonNumber.hpp"
 
 #include <cmath>
@@ -17,7 +18,7 @@ namespace {
 }
 
 void checkFinite(float value, const char* key) {
-    if (!std::isfinite(value))
+    if (!isFinite(value))
         throwNonFinite(key);
 }
 

@@ -1,5 +1,6 @@
 #include "game/health/HealthComponent.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/common/JsonNumber.hpp"
 #include "game/json/JsonObject.hpp"
 
@@ -37,7 +38,7 @@ nlohmann::json HealthComponent::toJsonData() const {
 }
 
 void HealthComponent::changeHealth(float delta) {
-    if (!std::isfinite(delta))
+    if (!orv::isFinite(delta))
         throw std::invalid_argument("HealthComponent: health change is not finite");
     health += delta;
     if (health > maxHealth)

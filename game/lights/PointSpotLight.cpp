@@ -1,5 +1,6 @@
 #include "game/lights/PointSpotLight.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/common/JsonNumber.hpp"
 #include "game/lights/PointSpotLightRenderer.hpp"
 
@@ -14,7 +15,7 @@ namespace tarsk {
 namespace {
 
 float checkedRadius(float radius) {
-    if (!std::isfinite(radius) || radius <= 0.f || radius > PointSpotLight::MaxRadius)
+    if (!orv::isFinite(radius) || radius <= 0.f || radius > PointSpotLight::MaxRadius)
         throw std::invalid_argument("PointSpotLight radius must be a positive finite number of at most " +
                                     std::to_string(int(PointSpotLight::MaxRadius)) + " units, got " +
                                     std::to_string(radius));

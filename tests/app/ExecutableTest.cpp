@@ -16,7 +16,9 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -284,6 +286,44 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     EXPECT_EQ(*exitCode, 0) << said;
     EXPECT_EQ(said.find("New Game failed"), std::string::npos) << said;
     EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
+}
+
+// Without an X server the game says so and exits with 1, rather than being aborted by the window
+// library.
+TEST(Executable, WithoutADisplayPrintsWhyAndExitsWithOne) {
+    apptest::TempFolder folder;
+    const std::filesystem::path output = folder / "stdout.txt";
+    const std::string program = std::string(ORV_RUN_DIR) + "/ostrevale";
+    for (const char* display : {"", ":987"}) {
+        std::vector<std::string> variables;
+        for (char** variable = environ; *variable; ++variable)
+            if (std::string_view(*variable).rfind("DISPLAY=", 0) != 0)
+                variables.emplace_back(*variable);
+        if (*display)
+            variables.push_back(std::string("DISPLAY=") + display);
+        std::vector<char*> environment;
+        for (std::string& variable : variables)
+            environment.push_back(variable.data());
+        environment.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, ORV_RUN_DIR);
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environment.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        const std::optional<int> exitCode = waitForExit(pid, 30s);
+        if (!exitCode) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        EXPECT_EQ(exitCode, std::optional<int>(1)) << display;
+        const std::string expected = *display ? "fatal: cannot open the display \":987\"\n"
+                                              : "fatal: no display to open: DISPLAY is not set\n";
+        EXPECT_EQ(readFile(output), expected);
+    }
 }
 
 } // namespace
