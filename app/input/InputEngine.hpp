@@ -41,6 +41,9 @@ public:
     InputEngine& operator=(const InputEngine&) = delete;
     ~InputEngine();
 
+    // Where the live state is read from from now on; tests script it.
+    void setDevice(std::unique_ptr<InputDevice> replacement) { device = std::move(replacement); }
+
     void handleEvent(const sf::Event& event);
     // Fires the held signals, keys then buttons, each map in ascending code order.
     void update();
