@@ -43,7 +43,8 @@ void HealthSystem::onUpdate() {
     const std::vector<const orv::Entity*> watched = entities;
     std::vector<const orv::Entity*> dead;
     for (const orv::Entity* entity : watched) {
-        if (entity->getComponent<HealthComponent>()->isDead())
+        const HealthComponent& health = *entity->getComponent<HealthComponent>();
+        if (health.isDead() && health.isRemovedWhenDead())
             dead.push_back(entity);
     }
     world->removeEntities(std::move(dead));
