@@ -181,6 +181,9 @@ void BaseGameState::onUpdate() {
     sf::Event event;
     while (pollEvent(event))
         handleEvent(event);
+    // Closing tore the states down; none of them may hear of held keys or buttons any more.
+    if (isClosed())
+        return;
     desktop.update(frameTime.asSeconds());
     gui.update(frameTime.asSeconds());
     input.update();

@@ -22,7 +22,7 @@ void HealthSystem::onPreInit(orv::World* owner) {
 void HealthSystem::onUpdate() {
     std::vector<const orv::Entity*> dead;
     entities.forEach([&dead](const orv::Entity* entity, const HealthComponent& health) {
-        if (health.isDead())
+        if (health.isDead() && health.isRemovedWhenDead())
             dead.push_back(entity);
     });
     world->removeEntities(std::move(dead));

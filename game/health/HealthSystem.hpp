@@ -31,7 +31,8 @@ public:
     // Only entities added from here on are watched.
     void onPreInit(orv::World* owner) override;
     void onInit() override {}
-    // Removes every watched entity whose health is gone, in one batch, in arrival order.
+    // Removes every watched entity whose health is gone, in one batch, in arrival order; one kept
+    // when dead stays.
     void onUpdate() override;
 
     const std::string& getSystemTypeName() const override { return TypeName; }

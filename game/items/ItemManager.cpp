@@ -63,7 +63,20 @@ void ItemManager::loadItemObject(const nlohmann::json& object) {
     definition.iconTexture = requiredString(object, "iconTexture");
     if (auto it = object.find("properties"); it != object.end())
         definition.properties = *it;
+    checkIcon(definition);
     definitions.push_back(std::move(definition));
+}
+
+void ItemManager::checkIcon(const ItemDefinition& definition) {
+    // Decoded now and kept by the resource, so a broken icon stops the start instead of the first
+    // pickup or cook; the texture itself is still made on first use.
+    const std::string path = id::itemsFolder + definition.iconTexture;
+    try {
+        resources.get(path).getCache<PredefinedItem::Icon>();
+    } catch (const std::exception& error) {
+        throw std::runtime_error("item " + definition.id + ": cannot load its icon " + path + " (" +
+                                 error.what() + ")");
+    }
 }
 
 const ItemDefinition* ItemManager::findDefinition(const std::string& id) const {

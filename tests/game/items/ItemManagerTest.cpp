@@ -85,6 +85,8 @@ TEST(ItemDefinitions, BadFilesAreRejectedWithTheirMessages) {
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(nullptr); }), "invalid item file");
 
     // Elements before a bad one stay defined.
+    for (const char* icon : {"wood.png", "f.png"})
+        kit.files.files[std::string("./data/items/") + icon] = itemtest::iconBytes();
     const Json mixed =
         Json::array({itemObject("WOOD", "Wood", "wood.png"), 7, itemObject("FISH", "Fish", "f.png")});
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(mixed); }),
@@ -102,7 +104,7 @@ TEST(ItemDefinitions, BadFilesAreRejectedWithTheirMessages) {
     EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
 }
 
-TEST(ItemDefinitions, UnknownKindsAndUnreadableIconsFailCreation) {
+TEST(ItemDefinitions, UnknownKindsFailCreationAndUnreadableIconsTheLoad) {
     ItemKit kit;
     kit.defineBasics();
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItem("wood"); }),
@@ -110,8 +112,12 @@ TEST(ItemDefinitions, UnknownKindsAndUnreadableIconsFailCreation) {
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItemEntity("CRAB"); }),
               "Item not found, id: CRAB");
 
-    kit.items.loadItemFile(itemObject("GHOST", "Ghost", "missing.png"));
-    EXPECT_THROW(kit.items.createItem("GHOST"), orv::ResourceAccessException);
+    // An icon that cannot be read is refused with its kind.
+    const std::string missing = messageOf<std::runtime_error>(
+        [&] { kit.items.loadItemFile(itemObject("GHOST", "Ghost", "missing.png")); });
+    EXPECT_NE(missing.find("./data/items/missing.png"), std::string::npos) << missing;
+    EXPECT_EQ(kit.items.findDefinition("GHOST"), nullptr);
+    EXPECT_THROW(kit.items.createItem("GHOST"), std::runtime_error);
 }
 
 TEST(ItemDefinitions, ItemsCompareByKind) {
@@ -158,7 +164,17 @@ protected:
     }
 
     std::filesystem::path folder;
-    orv::ResourceManager resources;
+    // The item files from the folder; every icon is a real image.
+    orv::ResourceManager resources{[] {
+        struct Loader : orv::ResourceLoader {
+            std::string load(const std::string& path) override {
+                if (path.starts_with("./data/items/"))
+                    return itemtest::iconBytes();
+                return orv::DefaultResourceLoader().load(path);
+            }
+        };
+        return std::make_unique<Loader>();
+    }};
     orv::SerializationManager serialization{resources, {}, {}, {}};
     tarsk::ItemManager items{resources, serialization};
 };
