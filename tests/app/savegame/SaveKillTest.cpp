@@ -30,7 +30,7 @@ json bigGame() {
              "systems_local": [{"_SystemTypeId": "TimeSystem", "time.hours": 6, "time.minutes": 0, "time.seconds": 0},
                                {"_SystemTypeId": "PhysicsSystem"}],
              "entities": []}]}})");
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 200; ++i)
         game["global"]["worldContainers"][0]["entities"].push_back(
             {{"components",
               {{"transform",
@@ -92,7 +92,7 @@ TEST(SaveGameKill, AGameFileCutOffAtAnyMomentHoldsTheOldOrTheNewGame) {
 
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<int> pause(0, 15000);
-    for (int kill = 0; kill < 60; ++kill) {
+    for (int kill = 0; kill < 50; ++kill) {
         int pipe[2];
         ASSERT_EQ(::pipe(pipe), 0);
         const pid_t child = ::fork();
