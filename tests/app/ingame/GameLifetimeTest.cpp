@@ -8,6 +8,7 @@
 #include "app/support/RootHarness.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/camera/CameraComponent.hpp"
 #include "game/combat/FighterComponent.hpp"
 #include "game/inventory/InventoryComponent.hpp"
@@ -60,7 +61,7 @@ struct GameLifetime : testing::Test {
     sf::Vector2i pixelOf(sf::Vector2f world) {
         const auto& view =
             root().getActiveCamera().getCamera()->getComponent<tarsk::CameraComponent>()->getView();
-        return root().getWindow().mapCoordsToPixel(world * tarsk::CameraComponent::PixelsPerUnit, view);
+        return root().getWindow().mapCoordsToPixel(world * orv::PixelsPerUnit, view);
     }
     // Wood on the ground just below the player, with the mouse on it.
     const orv::Entity* woodBelowThePlayer() {
@@ -93,10 +94,7 @@ struct GameLifetime : testing::Test {
 };
 
 TEST_F(GameLifetime, ThePlayersDeathEndsTheProgramAfterItsFrameWithThePlayerStillThere) {
-    Json game = shipped;
-    for (const char* system : {"HealthSystem", "FighterSystem"})
-        game["global"]["worldContainers"][0]["systems_local"].push_back({{"_SystemTypeId", system}});
-    writeGame(game);
+    writeGame(shipped);
     ASSERT_EQ(clickNewGame(), "");
     harness.frame();
 
