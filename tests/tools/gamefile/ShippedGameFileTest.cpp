@@ -1,4 +1,5 @@
 #include "app/player/PlayerEntity.hpp"
+#include "app/root/GameContent.hpp"
 #include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/WorldManager.hpp"
@@ -25,7 +26,6 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/time/TimeSystem.hpp"
 #include "game/worldgen/DefaultWorldGenerator.hpp"
-#include "tools/gamefile/src/HeadlessContent.hpp"
 #include "tools/gamefile/src/PathCells.hpp"
 #include "tools/gamefile/src/StoryLayout.hpp"
 
@@ -76,10 +76,13 @@ std::vector<std::type_index> systemTypes(const orv::World& world) {
 struct ShippedGameFile : testing::Test {
     ShippedGameFile()
         : entered(enterSourceFolder()),
-          layout(gamefile::StoryLayout::load(Source / "tools/gamefile/layout.json")), content(layout.seed),
-          game(tarsk::LoadedSavegameLoaderFromFolder(content.serialization,
-                                                     Source / "app/content/test_entities_save.json")
-                   .load()) {}
+          layout(gamefile::StoryLayout::load(Source / "tools/gamefile/layout.json")),
+          content(false, layout.seed), game([this] {
+              content.load();
+              return tarsk::LoadedSavegameLoaderFromFolder(content.serialization,
+                                                           Source / "app/content/test_entities_save.json")
+                  .load();
+          }()) {}
 
     orv::World& world(std::uint32_t id) { return *game.worldManager->getWorldContainer(id)->getWorld(); }
 
@@ -110,7 +113,7 @@ struct ShippedGameFile : testing::Test {
 
     bool entered;
     gamefile::StoryLayout layout;
-    gamefile::HeadlessContent content;
+    tarsk::GameContent content;
     tarsk::LoadedSavegame game;
 };
 
