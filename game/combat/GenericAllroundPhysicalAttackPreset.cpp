@@ -6,7 +6,7 @@
 namespace tarsk {
 
 GenericAllroundPhysicalAttackPreset::GenericAllroundPhysicalAttackPreset(const PhysicalAttackPreset& preset)
-    : Attack(preset.cooldown), preset(preset) {}
+    : PresetAttack(preset) {}
 
 AttackResult GenericAllroundPhysicalAttackPreset::perform(orv::World& world, const orv::Entity* attacker) {
     // The disc query looks up the attacker's physics first, so an attacker without it fails

@@ -6,7 +6,7 @@
 namespace tarsk {
 
 GenericOrientedPhysicalAttackPreset::GenericOrientedPhysicalAttackPreset(const PhysicalAttackPreset& preset)
-    : Attack(preset.cooldown), preset(preset) {}
+    : PresetAttack(preset) {}
 
 AttackResult GenericOrientedPhysicalAttackPreset::perform(orv::World& world, const orv::Entity* attacker) {
     const Strike strike{preset.damage, preset.impulse, Strike::Point::CentreOfMass, true};
