@@ -121,7 +121,14 @@ void BaseGameState::enterWindowed() {
 }
 
 bool BaseGameState::pollEvent(sf::Event& event) {
-    return eventSource ? eventSource->pollEvent(event) : window->pollEvent(event);
+    if (!eventSource)
+        return window->pollEvent(event);
+    // The source stands in for the window's events, which are still read and dropped: unread,
+    // the window system's queue would grow every frame (each title change queues one).
+    sf::Event dropped;
+    while (window->pollEvent(dropped)) {
+    }
+    return eventSource->pollEvent(event);
 }
 
 void BaseGameState::onUpdate() {

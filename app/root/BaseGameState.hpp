@@ -71,7 +71,8 @@ public:
     // A window pixel in world units, seen through the given camera entity (the active one).
     sf::Vector2f mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const;
 
-    // Null restores reading events from the window.
+    // Null restores reading events from the window; a source replaces them, and what the window
+    // gets is dropped.
     void setEventSource(std::unique_ptr<EventSource> source);
     // The live keyboard and mouse state the input engine reads instead of the real devices.
     void setInputDevice(std::unique_ptr<InputDevice> device) { input.setDevice(std::move(device)); }
