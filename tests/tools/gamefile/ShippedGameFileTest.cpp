@@ -19,6 +19,7 @@
 #include "game/health/HealthComponent.hpp"
 #include "game/items/Item.hpp"
 #include "game/items/ItemComponent.hpp"
+#include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/GlobalPortalSystem.hpp"
 #include "game/portals/PortalComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
@@ -31,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -288,6 +290,49 @@ TEST_F(ShippedGameFile, FrogsFillTheirGroundAtOnceAndBiteAPlayerWhoComesClose) {
     }
     EXPECT_LT(health.getHealth(), health.getMaxHealth()) << "no frog bit within ten seconds";
     EXPECT_GT(health.getHealth(), 0.f);
+}
+
+TEST_F(ShippedGameFile, APunchPushesAFrogAStepAndTheDungeonWallsHoldFromBothSides) {
+    orv::World& dungeon = world(1);
+    runFrame(dungeon);
+    const auto frogs = entitiesWith(dungeon, [](const orv::Entity& e) {
+        return e.hasComponent<tarsk::AiComponent>() &&
+               e.getComponent<tarsk::HealthComponent>()->getMaxHealth() < 200.f;
+    });
+    ASSERT_GE(frogs.size(), 2u);
+
+    // A player just south of a frog, facing it.
+    const orv::Entity& frog = *frogs.front();
+    const sf::Vector2f start = positionOf(frog);
+    auto made = tarsk::createPlayerEntity(content.resources, content.animations);
+    made->getComponent<orv::TransformationComponent>()->setPositionXY(start + sf::Vector2f(0.f, 1.2f));
+    made->getComponent<tarsk::OrientationComponent>()->setOrientation(tarsk::OrientationComponent::NORTH);
+    made->addComponent<orv::PersistenceComponent>(false);
+    made->init();
+    const orv::Entity* player = dungeon.addEntity(std::move(made));
+    runFrame(dungeon);
+    const auto hit = content.attacks.createAttack(tarsk::id::attack::punch)->execute(dungeon, player);
+    ASSERT_EQ(hit.hitEntities, std::vector<const orv::Entity*>{&frog});
+    float farthest = 0.f;
+    for (int i = 0; i < 60; ++i) {
+        runFrame(dungeon);
+        farthest = std::max(farthest, distance(positionOf(frog), start));
+    }
+    EXPECT_GT(farthest, 0.5f) << "the punch did not push the frog";
+    EXPECT_LT(farthest, 5.f) << "the punch threw the frog out of the fight";
+
+    // The corridor's west wall fills x 45 to 46; a frog thrown at it from either side stays there.
+    const orv::Entity& runner = *frogs.back();
+    b2Body* body = runner.getComponent<orv::PhysicsComponent>()->getBody();
+    for (const float from : {43.f, 48.f}) {
+        const bool west = from < 45.f;
+        body->SetTransform({from, 60.5f}, 0.f);
+        body->SetLinearVelocity({west ? 40.f : -40.f, 0.f});
+        for (int i = 0; i < 30; ++i)
+            runFrame(dungeon);
+        const float x = positionOf(runner).x;
+        EXPECT_TRUE(west ? x < 44.7f : x > 46.3f) << "thrown from x " << from << ", it stopped at x " << x;
+    }
 }
 
 TEST_F(ShippedGameFile, ThePlayerIsANewPlayerAndNoMissionHasBegun) {
