@@ -2,8 +2,9 @@
 
 namespace fuzz {
 
-gamefile::HeadlessContent& shippedContent() {
-    static gamefile::HeadlessContent content(1);
+tarsk::GameContent& shippedContent() {
+    static tarsk::GameContent content(false, 1);
+    [[maybe_unused]] static const bool loaded = (content.load(), true);
     return content;
 }
 

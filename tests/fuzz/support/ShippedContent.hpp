@@ -1,11 +1,11 @@
 #pragma once
 
-#include "tools/gamefile/src/HeadlessContent.hpp"
+#include "app/root/GameContent.hpp"
 
 namespace fuzz {
 
-// The root state's registries and the shipped content under "./data" of the working folder, made
+// The game's registries and the shipped content under "./data" of the working folder, made
 // on the first call and kept for the process, as the root state keeps them for the game's run.
-gamefile::HeadlessContent& shippedContent();
+tarsk::GameContent& shippedContent();
 
 } // namespace fuzz

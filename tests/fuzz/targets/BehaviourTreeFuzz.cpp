@@ -11,7 +11,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    gamefile::HeadlessContent& content = fuzz::shippedContent();
+    tarsk::GameContent& content = fuzz::shippedContent();
     fuzz::writeInput("ai/input.xml", data, size);
     fuzz::expectOwnErrors<bt::RuntimeError>([&] {
         orv::ResourceManager resources;

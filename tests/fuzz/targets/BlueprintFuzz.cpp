@@ -21,7 +21,7 @@ namespace {
 
 // A blueprint library of its own over the shipped content's services.
 struct Library {
-    explicit Library(gamefile::HeadlessContent& content)
+    explicit Library(tarsk::GameContent& content)
         : content(content), serialization(resources, tarsk::buildComponentRegistry(services()),
                                           tarsk::buildWorldSystemRegistry(services()),
                                           tarsk::buildGlobalSystemRegistry(services())) {
@@ -43,7 +43,7 @@ struct Library {
                 }};
     }
 
-    gamefile::HeadlessContent& content;
+    tarsk::GameContent& content;
     orv::ResourceManager resources;
     orv::SerializationManager serialization;
 };
@@ -61,7 +61,7 @@ std::filesystem::path blueprintFolder() {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    gamefile::HeadlessContent& content = fuzz::shippedContent();
+    tarsk::GameContent& content = fuzz::shippedContent();
     const std::filesystem::path folder = blueprintFolder();
     // Read after the shipped files, so their parents are known to it.
     fuzz::writeInput("blueprint/zz_input.json", data, size);

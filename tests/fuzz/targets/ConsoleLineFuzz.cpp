@@ -19,7 +19,7 @@ namespace {
 
 // The root state's scripting with a running game, made once like the root state's.
 struct Console {
-    explicit Console(gamefile::HeadlessContent& content)
+    explicit Console(tarsk::GameContent& content)
         : game(tarsk::LoadedSavegameLoaderFromFolder(content.serialization,
                                                      "./app/content/test_entities_save.json")
                    .load()),

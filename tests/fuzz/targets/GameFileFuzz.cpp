@@ -11,7 +11,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    gamefile::HeadlessContent& content = fuzz::shippedContent();
+    tarsk::GameContent& content = fuzz::shippedContent();
     const auto file = fuzz::writeInput("test_entities_save.json", data, size);
     fuzz::expectOwnErrors<orv::JsonError>(
         [&] { tarsk::LoadedSavegameLoaderFromFolder(content.serialization, file).load(); });

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    gamefile::HeadlessContent& content = fuzz::shippedContent();
+    tarsk::GameContent& content = fuzz::shippedContent();
     fuzz::writeInput("items/input.json", data, size);
     fuzz::expectOwnErrors<orv::JsonError>([&] {
         orv::ResourceManager resources;
