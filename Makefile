@@ -1,8 +1,10 @@
 # make run   installs what is missing, builds the game and starts it in its run folder.
 # make test  installs what is missing, builds everything with sanitizers and runs every test.
+# make fuzz  builds the fuzz targets with sanitizers and runs each for FUZZ_RUNS mutations.
 JOBS ?= $(shell nproc)
+FUZZ_RUNS ?= 100000
 
-.PHONY: run test deps build build-test format clean
+.PHONY: run test fuzz deps build build-test format clean
 
 run: build
 	cd build/release/run && ./ostrevale
@@ -11,6 +13,11 @@ test: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON
+	cmake --build build/test -j $(JOBS) --target fuzz_targets
+	cd build/test && ORV_FUZZ_RUNS=$(FUZZ_RUNS) ctest --output-on-failure -j $(JOBS) -L fuzz --timeout 1000000
 
 build: deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_BUILD_TESTS=OFF
