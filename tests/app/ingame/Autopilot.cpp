@@ -8,6 +8,7 @@
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/camera/CameraComponent.hpp"
 #include "game/combat/Attack.hpp"
@@ -29,7 +30,7 @@ namespace {
 using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>;
 
 // The longest frame the game steps its physics by in one go.
-const sf::Time FrameTime = sf::microseconds(33333);
+const sf::Time FrameTime = sf::seconds(orv::PhysicsSystem::MaxStepSeconds);
 // The slowest the player may walk before a walk counts as stalled, in units per second.
 constexpr float SlowestWalk = 1.f;
 constexpr int FramesPerSecond = 30;

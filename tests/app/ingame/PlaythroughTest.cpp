@@ -121,7 +121,7 @@ struct Game {
         device.windowSize = {1280, 720};
         if (!gameFile.empty())
             harness.folder.writeGameFile(gameFile);
-        harness.root->getInput().setDevice(std::make_unique<apptest::ScriptedInputDevice>(device));
+        harness.root->setInputDevice(std::make_unique<apptest::ScriptedInputDevice>(device));
         harness.start();
         pilot.frames(2);
         // As a player starts it: the menu's button, clicked.
