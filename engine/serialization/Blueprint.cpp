@@ -46,6 +46,9 @@ void Blueprint::compile(BlueprintManager& library) {
 
     data = std::move(merged);
     components = withoutReservedKeys(data);
+    componentsOverNothing = nlohmann::json::object();
+    componentsOverNothing.merge_patch(components);
+    saveLists.clear();
     compiled = true;
 }
 
@@ -62,6 +65,24 @@ const nlohmann::json& Blueprint::getData() const {
 const nlohmann::json& Blueprint::getComponents() const {
     requireCompiled();
     return components;
+}
+
+const nlohmann::json& Blueprint::getComponentsOverNothing() const {
+    requireCompiled();
+    return componentsOverNothing;
+}
+
+const std::unordered_set<std::string>* Blueprint::findSaveList(const std::string& component) const {
+    requireCompiled();
+    if (auto known = saveLists.find(component); known != saveLists.end())
+        return known->second ? &*known->second : nullptr;
+    std::optional<std::unordered_set<std::string>> list;
+    if (auto record = data.find(component); record != data.end() && record->is_object()) {
+        if (auto save = record->find(SaveKey); save != record->end())
+            list = save->get<std::unordered_set<std::string>>();
+    }
+    const auto& stored = saveLists.emplace(component, std::move(list)).first->second;
+    return stored ? &*stored : nullptr;
 }
 
 const std::string& Blueprint::getName() const {

@@ -1,0 +1,62 @@
+// The game's frames without drawing: the shipped game file loaded through the real loader and
+// the in-game root updated at 1/120 s, then the same island with a crowd of hunting frogs.
+#include "engine/ecs/World.hpp"
+#include "tools/bench-game/BenchFolder.hpp"
+#include "tools/bench-game/FrogCrowd.hpp"
+#include "tools/bench-game/GameSession.hpp"
+#include "tools/bench-report/BenchmarkMain.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+const sf::Time FrameTime = sf::seconds(1.f / 120.f);
+const std::string FrogBlueprint = "frog_hunting";
+// Frames run before timing starts: the first ones settle the player and the camera in.
+constexpr int WarmUpFrames = 10;
+
+void simulate(benchmark::State& state, int frogs) {
+    nlohmann::json game = nlohmann::json::parse(orvbench::shippedGameFile());
+    if (frogs > 0)
+        orvbench::addCrowd(game, FrogBlueprint, frogs, 2024);
+    orvbench::BenchFolder folder(game.dump());
+    orvbench::GameSession session(FrameTime);
+    for (int i = 0; i < WarmUpFrames; ++i)
+        session.simulate();
+    int frames = 0;
+    for (auto _ : state) {
+        if (!session.simulate()) {
+            state.SkipWithError(("the player died after " + std::to_string(frames) + " frames").c_str());
+            break;
+        }
+        ++frames;
+    }
+    state.counters["entities"] = static_cast<double>(session.playerWorld().getEntityCount());
+}
+
+void registerAll(const orvbench::Scale& scale) {
+    benchmark::RegisterBenchmark("Simulation/shipped", [](benchmark::State& state) { simulate(state, 0); })
+        ->Iterations(scale.pick(3000, 2))
+        ->Unit(benchmark::kMillisecond);
+    for (int frogs : {100, 1000, 5000}) {
+        const int count = scale.pick(frogs, frogs / 100);
+        benchmark::RegisterBenchmark(("Simulation/frogs:" + std::to_string(frogs)).c_str(),
+                                     [count](benchmark::State& state) { simulate(state, count); })
+            ->Iterations(scale.pick(600, 2))
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace
+
+// Per frame: the shipped game against its 1 ms budget, 1,000 frogs against 4 ms, and how the
+// cost grows with the crowd (five times the frogs should cost at most six times as much).
+int main(int argc, char** argv) {
+    return orvbench::runBenchmarks(argc, argv, registerAll,
+                                   {{"Simulation/shipped", {}, 1.0, 1.0},
+                                    {"Simulation/frogs:1000", {}, 4.0, 1.0},
+                                    {"Simulation/frogs:1000", {"Simulation/frogs:100"}},
+                                    {"Simulation/frogs:5000", {"Simulation/frogs:1000"}, 0.0, 6.0}});
+}
