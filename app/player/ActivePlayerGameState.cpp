@@ -76,7 +76,7 @@ std::unique_ptr<orv::Entity> ActivePlayerGameState::loadOrCreatePlayer() const {
 void ActivePlayerGameState::onInit() {
     playerContainer = findPlayerContainer();
     std::unique_ptr<orv::Entity> entity = loadOrCreatePlayer();
-    entity->addComponent<orv::PersistenceComponent>();
+    entity->addComponent<orv::PersistenceComponent>(false);
     entity->getComponent<orv::PhysicsComponent>()->contactBegin.connectTracked(
         connections, [this](const orv::Entity* other) { onPlayerContact(other); });
     DialogueReceiverComponent& receiver = *entity->getComponent<DialogueReceiverComponent>();
@@ -179,6 +179,8 @@ void ActivePlayerGameState::travel() {
     if (const orv::Entity* camera = base.getActiveCamera().getCamera())
         worlds.moveEntity(travelWorld, camera);
     playerContainer = target;
+    // A world that is not updated would hold the player frozen for good.
+    target->setActive(true);
 }
 
 void ActivePlayerGameState::faceMouse() {

@@ -16,4 +16,11 @@ WorldContainer::WorldContainer(WorldContainer&&) noexcept = default;
 
 WorldContainer::~WorldContainer() = default;
 
+void WorldContainer::setActive(bool value) {
+    if (active == value)
+        return;
+    active = value;
+    activityChanged.emit(active);
+}
+
 } // namespace orv

@@ -23,6 +23,8 @@ public:
     World* getWorld() const { return world.get(); }
     bool isActive() const { return active; }
     const std::string& getName() const { return name; }
+    // Emits the activity signal when the flag changes.
+    void setActive(bool value);
     smartsignals::Signal<void(bool)>& getActivityChangedSignal() { return activityChanged; }
 
 private:

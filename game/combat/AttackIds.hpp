@@ -10,5 +10,6 @@ inline const std::string defaultAttack = "DEFAULT_ATTACK";
 inline const std::string punch = "PUNCH_ATTACK";
 inline const std::string stickSwing = "STICK_SWING_ATTACK";
 inline const std::string frogDefault = "FROG_DEFAULT_ATTACK";
+inline const std::string frogBoss = "FROG_BOSS_ATTACK";
 
 } // namespace tarsk::id::attack

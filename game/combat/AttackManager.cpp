@@ -44,6 +44,10 @@ AttackManager::AttackFactories generateDefaultAttacks() {
     factories.emplace(id::attack::frogDefault,
                       presetFactory<GenericAllroundPhysicalAttackPreset>(
                           {id::attack::frogDefault, sf::seconds(2.f), 20.f, 2000.f, 1.f, 0.f}));
+    // The dungeon boss: a harder bite of a wider reach, a little slower to come again.
+    factories.emplace(id::attack::frogBoss,
+                      presetFactory<GenericAllroundPhysicalAttackPreset>(
+                          {id::attack::frogBoss, sf::seconds(2.5f), 30.f, 3000.f, 1.6f, 0.f}));
     return factories;
 }
 

@@ -22,6 +22,8 @@ inline const std::string dayNightCycle = "DayNightCycle";
 inline const std::string localPortal = "LocalPortalSystem";
 inline const std::string globalPortal = "GlobalPortalSystem";
 inline const std::string physics = "PhysicsSystem";
+inline const std::string needs = "NeedsSystem";
+inline const std::string agriculture = "AgricultureSystem";
 inline const std::string persistenceRealm = "PeristenceRealmSystem";
 } // namespace system
 
@@ -45,6 +47,7 @@ inline const std::string ai = "ai";
 inline const std::string transform = "transform";
 inline const std::string physics = "physics";
 inline const std::string blueprint = "blueprint";
+inline const std::string needs = "needs";
 } // namespace component
 
 namespace light {

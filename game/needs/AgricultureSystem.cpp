@@ -8,7 +8,11 @@
 
 namespace tarsk {
 
-AgricultureSystem::AgricultureSystem() : System_base(0) {}
+AgricultureSystem::AgricultureSystem() : SerializableSystem_template(0) {}
+
+std::unique_ptr<AgricultureSystem> AgricultureSystem::create(const nlohmann::json&) {
+    return std::make_unique<AgricultureSystem>();
+}
 
 void AgricultureSystem::onPreInit(orv::World* world) {
     timeSystem = world->getSystem<TimeSystem>();

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
+#include "game/content/Identifiers.hpp"
 
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace orv {
@@ -15,16 +19,22 @@ namespace tarsk {
 class TimeSystem;
 
 // Hands each frame's game time to the agriculture components of its world, on the time
-// system's tick. Not saved.
-class AgricultureSystem : public orv::System_base<orv::World> {
+// system's tick. Saved as "AgricultureSystem", without data.
+class AgricultureSystem : public orv::SerializableSystem_template<orv::System_base<orv::World>> {
 public:
+    inline static const std::string& TypeName = id::system::agriculture;
+
     AgricultureSystem();
+
+    static std::unique_ptr<AgricultureSystem> create(const nlohmann::json& data);
 
     // Needs the world's time system.
     void onPreInit(orv::World* world) override;
     void onInit() override {}
     // The work happens on the time system's tick.
     void onUpdate() override {}
+
+    const std::string& getSystemTypeName() const override { return TypeName; }
 
     const std::vector<const orv::Entity*>& getEntities() const { return entities; }
 

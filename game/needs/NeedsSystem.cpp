@@ -8,7 +8,11 @@
 
 namespace tarsk {
 
-NeedsSystem::NeedsSystem() : System_base(0) {}
+NeedsSystem::NeedsSystem() : SerializableSystem_template(0) {}
+
+std::unique_ptr<NeedsSystem> NeedsSystem::create(const nlohmann::json&) {
+    return std::make_unique<NeedsSystem>();
+}
 
 float NeedsSystem::drainFor(sf::Time gameTime) {
     // Game time back to real time (1/96) in single precision, then the rate per real second.

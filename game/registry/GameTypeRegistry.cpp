@@ -26,6 +26,9 @@
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/LoadLight.hpp"
 #include "game/navigation/NavigationSystem.hpp"
+#include "game/needs/AgricultureSystem.hpp"
+#include "game/needs/NeedsComponent.hpp"
+#include "game/needs/NeedsSystem.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/GlobalPortalSystem.hpp"
 #include "game/portals/LocalPortalSystem.hpp"
@@ -84,6 +87,7 @@ orv::ComponentFactories buildComponentRegistry(const RegistryServices& services)
                       orv::bindTypeIndex<AnimationComponent>(&AnimationComponent::fromJson,
                                                              std::cref(services.animations)));
     factories.emplace(id::component::portal, orv::bindTypeIndex<PortalComponent>(&PortalComponent::fromJson));
+    factories.emplace(id::component::needs, orv::bindTypeIndex<NeedsComponent>(&NeedsComponent::fromJson));
     factories.emplace(id::component::ai,
                       orv::bindTypeIndex<AiComponent>(&AiComponent::fromJson, std::ref(services.ai)));
     return factories;
@@ -109,6 +113,9 @@ orv::WorldSystemFactories buildWorldSystemRegistry(const RegistryServices& servi
     factories.emplace(id::system::ai, orv::bindTypeIndex<AiSystem>(&AiSystem::create));
     factories.emplace(id::system::navigation,
                       orv::bindTypeIndex<NavigationSystem>(&NavigationSystem::create));
+    factories.emplace(id::system::needs, orv::bindTypeIndex<NeedsSystem>(&NeedsSystem::create));
+    factories.emplace(id::system::agriculture,
+                      orv::bindTypeIndex<AgricultureSystem>(&AgricultureSystem::create));
     factories.emplace(id::system::dayNightCycle,
                       orv::bindTypeIndex<DayNightCycleSystem>(&DayNightCycleSystem::fromJson,
                                                               std::cref(services.dayNightCycles)));

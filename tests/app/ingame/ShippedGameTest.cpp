@@ -1,8 +1,12 @@
 #include "app/ingame/IngameBaseGameState.hpp"
 #include "app/menu/MainMenuGameState.hpp"
 #include "app/savegame/LoadedSavegameGameState.hpp"
+#include "app/savegame/LoadedSavegameSaverToFolder.hpp"
 #include "app/support/RootHarness.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "game/camera/CameraComponent.hpp"
+#include "game/dialogue/DialogueSenderComponent.hpp"
 #include "game/render/RenderSystem.hpp"
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
@@ -59,6 +63,40 @@ TEST_F(ShippedGame, RunsFramesAndTheDayNightCycleLightsTheIsland) {
     orv::World& island = *game->getSavegame().worldManager->getWorldContainers()[0]->getWorld();
     // Noon on the default cycle: full daylight.
     EXPECT_EQ(island.getSystem<tarsk::RenderSystem>()->getAmbientColor(), sf::Color::White);
+}
+
+TEST_F(ShippedGame, TheOldManStandsInViewOfANewPlayer) {
+    ASSERT_NE(game, nullptr) << said;
+    harness.frame();
+    const orv::Entity* camera = harness.root->getActiveCamera().getCamera();
+    ASSERT_NE(camera, nullptr);
+    const sf::View& view = camera->getComponent<tarsk::CameraComponent>()->getView();
+    const sf::FloatRect seen(view.getCenter() - view.getSize() / 2.f, view.getSize());
+    int oldMen = 0;
+    for (const auto& entity : camera->getWorld()->getEntities()) {
+        const auto* sender = entity->findComponent<tarsk::DialogueSenderComponent>();
+        if (!sender || sender->getDialogueFactoryId() != "OLD_MAN_DIALOGUE_01")
+            continue;
+        ++oldMen;
+        EXPECT_TRUE(
+            seen.contains(entity->getComponent<orv::TransformationComponent>()->getPositionXY() * 16.f));
+    }
+    EXPECT_EQ(oldMen, 1);
+}
+
+TEST_F(ShippedGame, ASavedGameHoldsThePlayerOnlyAsPlayerData) {
+    ASSERT_NE(game, nullptr) << said;
+    harness.frame();
+    testing::internal::CaptureStdout();
+    tarsk::LoadedSavegameSaverToFolder(harness.root->getSerializationManager(), "saved.json")
+        .save(game->getSavegame());
+    testing::internal::GetCapturedStdout();
+    const nlohmann::json saved = nlohmann::json::parse(harness.folder.files().read("saved.json"));
+    EXPECT_TRUE(saved.at("PlayerData").at("components").contains("DialogueReceiverComponent"));
+    for (const nlohmann::json& container : saved.at("global").at("worldContainers")) {
+        for (const nlohmann::json& entity : container.at("entities"))
+            ASSERT_FALSE(entity.at("components").contains("DialogueReceiverComponent")) << "a second player";
+    }
 }
 
 } // namespace

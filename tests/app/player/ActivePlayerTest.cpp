@@ -28,8 +28,8 @@
 
 namespace {
 
-// An island and a dungeon, both running, each knowing its portals.
-std::unique_ptr<orv::WorldManager> twoWorlds() {
+// An island and a dungeon, each knowing its portals; the dungeon runs unless told otherwise.
+std::unique_ptr<orv::WorldManager> twoWorlds(bool dungeonRuns = true) {
     auto worlds = std::make_unique<orv::WorldManager>(2);
     const char* const names[] = {"Island", "Dungeon"};
     for (std::uint32_t id = 0; id < 2; ++id) {
@@ -39,7 +39,8 @@ std::unique_ptr<orv::WorldManager> twoWorlds() {
         world->registerSystem<tarsk::RenderSystem>();
         world->registerSystem<tarsk::LocalPortalSystem>();
         world->initSystems();
-        worlds->addExistingWorldContainer(orv::WorldContainer(id, std::move(world), true, names[id]));
+        worlds->addExistingWorldContainer(
+            orv::WorldContainer(id, std::move(world), id == 0 || dungeonRuns, names[id]));
     }
     return worlds;
 }
@@ -142,6 +143,8 @@ TEST_F(ActivePlayer, ANewGameMakesThePlayerAtTheOriginOfWorldZeroWithTheCameraOn
 }
 
 TEST_F(ActivePlayer, ThePortalTouchedLastTakesThePlayerAndCameraAcross) {
+    // Travel wakes a world that was not running, or the player would stand frozen in it.
+    savegame.worldManager = twoWorlds(false);
     const orv::Entity* toNowhere = addPortal(0, 1, {3.f, 3.f}, {1, 99}, true);
     const orv::Entity* toCave = addPortal(0, 2, {5.f, 5.f}, {1, 7}, true);
     const orv::Entity* plain = addPortal(0, 3, {6.f, 6.f}, {0, 0}, false);
@@ -159,6 +162,7 @@ TEST_F(ActivePlayer, ThePortalTouchedLastTakesThePlayerAndCameraAcross) {
     EXPECT_EQ(state->getPlayerContainer()->getId(), 1u);
     EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPositionXY(), sf::Vector2f(4.f, 8.f));
     EXPECT_EQ(root().getActiveCamera().getCamera()->getWorld(), &world(1));
+    EXPECT_TRUE(savegame.worldManager->getWorldContainer(1)->isActive());
 
     savegame.beforeSave.emit();
     EXPECT_EQ(savegame.data["PlayerWorldContainer"], 1);

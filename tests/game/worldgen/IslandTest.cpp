@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <libnoise/noise.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -131,6 +132,51 @@ TEST_F(Island, ObjectsStandOnCellCentresOfTheirGround) {
         }
     }
     EXPECT_EQ(ships, 1);
+}
+
+// The generator's draws, replayed from the same seed: one for the noise, then per visited cell
+// the ground's draws (grass: the tree draw and, when no tree, one more unused draw; sand: wood,
+// else a second draw for a coconut; shallows: fish), then the ship's berth. Any change to the odds
+// or to the sequence moves what stands where.
+TEST_F(Island, ObjectsFollowTheSequenceOfDraws) {
+    tarsk::RandomNumberGenerator replay(Seed);
+    replay.randomInt(0, std::numeric_limits<std::int32_t>::max());
+    std::map<std::pair<int, int>, std::string> planned;
+    std::vector<std::pair<int, int>> sea;
+    for (const tarsk::IslandCell& cell : expected) {
+        const std::pair<int, int> at{cell.x, cell.y};
+        if (cell.groundClass == 5) {
+            if (replay.randomInt(0, 5) == 0)
+                planned[at] = "tree";
+            else
+                replay.randomInt(0, 50);
+        } else if (cell.groundClass == 4) {
+            if (replay.randomInt(0, 70) == 0)
+                planned[at] = "WOOD";
+            else if (replay.randomInt(0, 70) == 0)
+                planned[at] = "COCONUT";
+        } else if (cell.groundClass == 2 && replay.randomInt(0, 70) == 0) {
+            planned[at] = "FISH";
+        } else if (cell.groundClass == 1) {
+            sea.push_back(at);
+        }
+    }
+    planned[sea.at(replay.randomInt(0, static_cast<std::int32_t>(sea.size()) - 1))] = "ship";
+
+    std::map<std::pair<int, int>, std::string> placed;
+    for (const auto& entity : world->getEntities()) {
+        if (entity->hasComponent<tarsk::TerrainComponent>())
+            continue;
+        const sf::Vector2f position = entity->getComponent<orv::TransformationComponent>()->getPositionXY();
+        const std::pair<int, int> at{int(position.x), int(position.y)};
+        if (const auto* item = entity->findComponent<tarsk::ItemComponent>())
+            placed[at] = item->getItem()->getId();
+        else
+            placed[at] = entity->hasComponent<orv::BlueprintComponent>() ? "tree" : "ship";
+    }
+    EXPECT_GT(std::count_if(planned.begin(), planned.end(), [](const auto& p) { return p.second == "tree"; }),
+              10);
+    EXPECT_EQ(placed, planned);
 }
 
 TEST_F(Island, EveryIslandIsDrawnAfresh) {

@@ -43,6 +43,7 @@ std::vector<TextureAsset> AssetCatalog::textures() {
         {"tex/fireplace.png", PropSprites::fireplace},
         {"tex/enemy_frog.png", CreatureSprites::frog},
         {"tex/ship.png", PropSprites::ship},
+        {"tex/portal_purple.png", PropSprites::purplePortal},
         {"wall_test.png", PropSprites::wall},
         {"finalChest.png", PropSprites::finalChest},
     };

@@ -237,4 +237,40 @@ sf::Image PropSprites::ship() {
     return image;
 }
 
+sf::Image PropSprites::purplePortal() {
+    auto image = SpriteKit::blank(32, 32);
+    Canvas c(image);
+    SpriteKit::groundShadow(c, 16.f, 29.5f, 13.f, 2.5f);
+    // The swirl: rings from a dark rim to a bright core, with spiral streaks through them.
+    const float cx = 16.f, cy = 16.5f;
+    c.fillEllipse(cx, cy, 10.f, 12.5f, rgb(0x3a0f5c));
+    c.fillEllipse(cx, cy, 8.5f, 11.f, rgb(0x6a1fa0));
+    c.fillEllipse(cx, cy, 6.5f, 8.5f, rgb(0x9a3fe0));
+    c.fillEllipse(cx, cy, 4.f, 5.5f, rgb(0xc27bff));
+    c.fillEllipse(cx, cy, 1.8f, 2.6f, rgb(0xf0d6ff));
+    for (int i = 0; i < 60; ++i) {
+        const float t = static_cast<float>(i) / 60.f;
+        const float angle = t * 9.42f;
+        const float x = cx + std::cos(angle) * (1.5f + t * 7.f);
+        const float y = cy + std::sin(angle) * (2.f + t * 9.f);
+        c.set(static_cast<int>(x), static_cast<int>(y), rgb(i % 2 ? 0xe2b5ff : 0x8a32d0));
+    }
+    // The arch: blocks of grey stone round the top and down both sides.
+    for (int k = 0; k <= 12; ++k) {
+        const float angle = 3.14159f + static_cast<float>(k) * 3.14159f / 12.f;
+        const float x = cx + std::cos(angle) * 12.5f;
+        const float y = 14.f + std::sin(angle) * 12.f;
+        c.fillEllipse(x, y, 2.2f, 2.f, rgb(0x4d5057));
+        c.fillEllipse(x - 0.3f, y - 0.4f, 1.5f, 1.3f, rgb(0x8d929a));
+    }
+    for (int y = 14; y < 30; y += 3) {
+        for (const float x : {3.5f, 28.5f}) {
+            c.fillEllipse(x, static_cast<float>(y), 2.2f, 1.8f, rgb(0x4d5057));
+            c.fillEllipse(x - 0.3f, y - 0.4f, 1.5f, 1.1f, rgb(0x8d929a));
+        }
+    }
+    c.outline(rgb(0x1c1026));
+    return image;
+}
+
 } // namespace assetgen

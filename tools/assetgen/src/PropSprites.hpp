@@ -4,7 +4,7 @@
 
 namespace assetgen {
 
-// Items and built things, 16x16. All but the wall have transparent backgrounds.
+// Items and built things, 16x16 unless said otherwise. All but the wall have transparent backgrounds.
 class PropSprites {
 public:
     static sf::Image coconut();
@@ -18,6 +18,8 @@ public:
     static sf::Image finalChest();
     // A small sailing boat, the way off the island.
     static sf::Image ship();
+    // The gate into the dungeon, 32x32: a stone arch round a swirl of purple light.
+    static sf::Image purplePortal();
 };
 
 } // namespace assetgen

@@ -152,6 +152,10 @@ TilesetBuilder::Result TilesetBuilder::build() {
     stones.transitions = paintEdges(sheet, kStonesEdgeRow, 1, EdgeStyle::Stones, [](int) { return kStones; });
     tiles.push_back(stones);
 
+    // Boards laid over the ground for paths; they cover what lies below without edges.
+    TileDefinition planks{"PLANKS", "Wooden planks", {"ground", "path"}, still(kPlanks), {}, 0, {}};
+    tiles.push_back(planks);
+
     TileDefinition shallow{"WATER_LOW", "Shallow water", {"water"}, animated(kShallow), {}, 4, {}};
     shallow.transitions = paintEdges(sheet, kShallowEdgeRow, kFrames, EdgeStyle::ShallowWater,
                                      [](int f) { return kShallow[f]; });
