@@ -13,7 +13,7 @@
 namespace {
 
 const sf::Time FrameTime = sf::seconds(1.f / 120.f);
-const std::string FrogBlueprint = "frog_hunting";
+const std::string FrogBlueprint = "hunting_frog";
 // Frames run before timing starts: the first ones settle the player and the camera in.
 constexpr int WarmUpFrames = 10;
 
