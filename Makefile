@@ -14,7 +14,7 @@ test: deps
 	cd build/test && ctest --output-on-failure -j $(JOBS)
 
 BENCHMARKS = bench_ecs bench_physics bench_navigation bench_serialization bench_tiles bench_simulation \
-             bench_drawing bench_startup
+             bench_drawing bench_startup bench_console
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release

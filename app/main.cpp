@@ -1,9 +1,15 @@
 #include "app/root/BaseGameState.hpp"
+#include "app/root/DisplayCheck.hpp"
 
 #include <exception>
 #include <iostream>
+#include <string>
 
 int main() {
+    if (const std::string reason = tarsk::whyNoDisplay(); !reason.empty()) {
+        std::cout << "fatal: " << reason << std::endl;
+        return 1;
+    }
     try {
         tarsk::BaseGameState root;
         root.init();

@@ -7,7 +7,7 @@ build=${1:?usage: run-benchmarks.sh BUILD_DIR [ARGS...]}
 shift
 here=$(cd "$(dirname "$0")" && pwd)
 headless="bench_ecs bench_physics bench_navigation bench_serialization"
-windowed="bench_tiles bench_simulation bench_drawing bench_startup"
+windowed="bench_tiles bench_simulation bench_drawing bench_startup bench_console"
 export ALSOFT_DRIVERS=null
 echo "load before: $(cat /proc/loadavg)"
 status=0

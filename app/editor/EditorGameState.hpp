@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/common/Export.hpp"
 #include "engine/state/GameState.hpp"
 #include "ui/Box.hpp"
 #include "ui/Button.hpp"
@@ -51,9 +52,9 @@ public:
     static std::string formatValue(float value);
 
 protected:
-    void onInit() override;
-    void onUpdate() override;
-    void onDestroy() override;
+    ORV_API void onInit() override;
+    ORV_API void onUpdate() override;
+    ORV_API void onDestroy() override;
 
 private:
     ui::Scale::Ptr addSlider(const std::string& labelPrefix, ui::Label::Ptr& label, float minimum,

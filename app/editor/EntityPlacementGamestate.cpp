@@ -3,17 +3,12 @@
 #include "app/input/InputEngine.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/camera/CameraComponent.hpp"
 
 #include <cmath>
 
 namespace tarsk {
-
-namespace {
-
-constexpr float UnitsPerPixel = 0.0625f;
-
-} // namespace
 
 EntityPlacementGamestate::EntityPlacementGamestate(orv::World& world, std::unique_ptr<orv::Entity>&& entity,
                                                    InputEngine& input, const orv::Entity* camera)
@@ -26,6 +21,14 @@ EntityPlacementGamestate::EntityPlacementGamestate(orv::World& world, std::uniqu
     });
 }
 
+void EntityPlacementGamestate::onInit() {}
+
+void EntityPlacementGamestate::onUpdate() {}
+
+void EntityPlacementGamestate::onUpdate_late() {}
+
+void EntityPlacementGamestate::onDestroy() {}
+
 sf::Vector2f EntityPlacementGamestate::snapToTile(sf::Vector2f position) {
     return {std::floor(position.x) + 0.5f, std::floor(position.y)};
 }
@@ -35,7 +38,7 @@ void EntityPlacementGamestate::place(sf::Vector2i pixel) {
     if (!entity || isClosed())
         return;
     const sf::View& view = camera->getComponent<CameraComponent>()->getView();
-    sf::Vector2f position = input.getWindow().mapPixelToCoords(pixel, view) * UnitsPerPixel;
+    sf::Vector2f position = input.getWindow().mapPixelToCoords(pixel, view) * orv::UnitsPerPixel;
     if (input.isKeyDown(sf::Keyboard::LShift))
         position = snapToTile(position);
     entity->getComponent<orv::TransformationComponent>()->setPosition({position.x, position.y, 0.f});

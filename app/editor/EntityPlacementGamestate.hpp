@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/common/Export.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 #include "engine/state/GameState.hpp"
@@ -33,9 +34,10 @@ public:
 
 protected:
     // Everything happens in the button handlers.
-    void onInit() override {}
-    void onUpdate() override {}
-    void onDestroy() override {}
+    ORV_API void onInit() override;
+    ORV_API void onUpdate() override;
+    ORV_API void onUpdate_late() override;
+    ORV_API void onDestroy() override;
 
 private:
     void place(sf::Vector2i pixel);

@@ -41,6 +41,9 @@ public:
     InputEngine& operator=(const InputEngine&) = delete;
     ~InputEngine();
 
+    // Where the live keyboard, mouse and window state come from from now on.
+    void setDevice(std::unique_ptr<InputDevice> newDevice) { device = std::move(newDevice); }
+
     void handleEvent(const sf::Event& event);
     // Fires the held signals, keys then buttons, each map in ascending code order.
     void update();

@@ -2,6 +2,7 @@
 
 #include "app/input/InputEngine.hpp"
 #include "app/root/BaseGameState.hpp"
+#include "engine/common/JsonNumber.hpp"
 
 #include <algorithm>
 #include <utility>
@@ -50,12 +51,8 @@ float BackgroundMusicGameState::startVolume() const {
     if (!settings.is_object() || !settings.contains(volumeKey))
         return defaultVolume;
     const nlohmann::json& stored = settings.at(volumeKey);
-    // The library would take true for 1; a volume is a number or nothing.
-    if (!stored.is_number())
-        throw nlohmann::json::type_error::create(
-            302, std::string("type must be number, but is ") + stored.type_name(), &stored);
     // A hand-edited file may hold anything; the stream's volume is a percentage.
-    return clampVolume(stored.get<float>());
+    return clampVolume(orv::jsonNumber<float>(stored, volumeKey));
 }
 
 void BackgroundMusicGameState::changeVolume(float delta) {

@@ -19,6 +19,8 @@ public:
     bool offer(Actions candidates);
     // Runs the first action and empties the list; false when there is none.
     bool executeFirst();
+    // Drops every action, for when one of their targets may be gone.
+    void clear() { actions.clear(); }
 
     const Actions& getActions() const { return actions; }
 

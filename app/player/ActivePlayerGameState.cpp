@@ -5,6 +5,8 @@
 #include "app/root/BaseGameState.hpp"
 #include "app/savegame/LoadedSavegame.hpp"
 #include "app/screens/ActivePlayerGameStateUI.hpp"
+#include "engine/common/JsonNumber.hpp"
+#include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
@@ -59,8 +61,9 @@ orv::WorldContainer* ActivePlayerGameState::findPlayerContainer() const {
     }
     // Saving writes the container's id, so the id is what is read back; for the usual documents
     // (ids 0, 1, 2 ... in list order) that is also the container's place in the list.
-    const auto id = stored->is_number_float() ? static_cast<std::uint32_t>(stored->get<double>())
-                                              : stored->get<std::uint32_t>();
+    const auto id = orv::readFromFile(savegame.file.string(), [&] {
+        return orv::jsonNumber<std::uint32_t>(*stored, PlayerWorldContainerKey);
+    });
     if (orv::WorldContainer* container = worlds.getWorldContainer(id))
         return container;
     throw std::out_of_range("the game has no world container " + std::to_string(id) + " for the player");
@@ -68,35 +71,67 @@ orv::WorldContainer* ActivePlayerGameState::findPlayerContainer() const {
 
 std::unique_ptr<orv::Entity> ActivePlayerGameState::loadOrCreatePlayer() const {
     auto stored = savegame.data.find(PlayerDataKey);
-    if (stored != savegame.data.end() && stored->is_object())
-        return base.getSerializationManager().entityFromJson(*stored);
-    return createPlayerEntity(base.getResources(), base.getAnimations());
+    if (stored == savegame.data.end() || !stored->is_object())
+        return createPlayerEntity(base.getResources(), base.getAnimations());
+    // Checked before the game starts: a player lacking a part would end the game at its first use.
+    return orv::readFromFile(savegame.file.string(), [&] {
+        return orv::readUnderKey(PlayerDataKey, [&] {
+            std::unique_ptr<orv::Entity> entity = base.getSerializationManager().entityFromJson(*stored);
+            requirePlayerComponents(*entity);
+            return entity;
+        });
+    });
 }
 
 void ActivePlayerGameState::onInit() {
-    playerContainer = findPlayerContainer();
+    // A start that fails leaves nothing behind: no player or camera in a world, no active camera,
+    // no connection and no screen.
+    try {
+        placePlayer();
+        connectPlayer();
+        openScreens();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void ActivePlayerGameState::placePlayer() {
+    orv::WorldContainer* container = findPlayerContainer();
     std::unique_ptr<orv::Entity> entity = loadOrCreatePlayer();
     entity->addComponent<orv::PersistenceComponent>(false);
+    // This state ends the player itself, after the frame it died in has run to its end.
+    entity->getComponent<HealthComponent>()->keepWhenDead();
     entity->getComponent<orv::PhysicsComponent>()->contactBegin.connectTracked(
         connections, [this](const orv::Entity* other) { onPlayerContact(other); });
-    DialogueReceiverComponent& receiver = *entity->getComponent<DialogueReceiverComponent>();
-    HealthComponent& health = *entity->getComponent<HealthComponent>();
-
     entity->init();
-    // The world keeps the entity where it is, so the pointer stays good while it lives there.
-    orv::Entity* added = entity.get();
-    playerContainer->getWorld()->addEntity(std::move(entity));
-    player = added;
+    playerContainer = container;
+    player = entity.get();
+    try {
+        container->getWorld()->addEntity(std::move(entity));
+    } catch (...) {
+        // A rejected entity is still ours and goes with this scope; an accepted one is removed later.
+        if (entity)
+            player = nullptr;
+        throw;
+    }
+}
 
-    receiver.dialogueRequested.connectTracked(connections,
-                                              [this](const std::string& id) { openDialogue(id); });
+void ActivePlayerGameState::connectPlayer() {
+    player->getComponent<DialogueReceiverComponent>()->dialogueRequested.connectTracked(
+        connections, [this](const std::string& id) { openDialogue(id); });
     // Dies with the player; the frame of the death is still drawn before the program ends.
-    health.died.connect([&quit = base.getQuitRequested()] { quit = true; });
+    player->getComponent<HealthComponent>()->died.connect([&quit = base.getQuitRequested()] { quit = true; });
 
     nlohmann::json& missionData = savegame.data[MissionsDataKey];
-    missions.fromJson(missionData, *savegame.worldManager, player);
+    orv::readFromFile(savegame.file.string(), [&] {
+        orv::readUnderKey(MissionsDataKey,
+                          [&] { missions.fromJson(missionData, *savegame.worldManager, player); });
+    });
     savegame.beforeSave.connectTracked(connections, [this] { writePlayerData(); });
+}
 
+void ActivePlayerGameState::openScreens() {
     if (!fightBarToggle.getActive())
         fightBarToggle.toggle(screens);
     createCamera();
@@ -141,12 +176,18 @@ void ActivePlayerGameState::writePlayerData() {
 }
 
 void ActivePlayerGameState::createCamera() {
-    std::unique_ptr<orv::Entity> camera = createCameraEntity();
-    camera->getComponent<orv::TransformationComponent>()->setScale({0.35f, 0.35f});
-    orv::Entity* added = camera.get();
-    player->getWorld()->addEntity(std::move(camera));
-    base.getActiveCamera().set(added);
-    added->getComponent<CameraComponent>()->trackEntityPosition(player);
+    std::unique_ptr<orv::Entity> made = createCameraEntity();
+    made->getComponent<orv::TransformationComponent>()->setScale({0.35f, 0.35f});
+    made->getComponent<CameraComponent>()->trackEntityPosition(player);
+    camera = made.get();
+    try {
+        player->getWorld()->addEntity(std::move(made));
+    } catch (...) {
+        if (made)
+            camera = nullptr;
+        throw;
+    }
+    base.getActiveCamera().set(camera);
 }
 
 void ActivePlayerGameState::onUpdate() {
@@ -199,13 +240,25 @@ void ActivePlayerGameState::listActions() {
 }
 
 void ActivePlayerGameState::onDestroy() {
-    base.getActiveCamera().clear();
+    connections.disconnectAll();
+    releaseCamera();
     base.getScriptEnvironment().clearPlayer();
     if (player) {
         if (orv::World* world = player->getWorld())
             world->removeEntities({player});
         player = nullptr;
     }
+}
+
+void ActivePlayerGameState::releaseCamera() {
+    if (!camera)
+        return;
+    ActiveCamera& active = base.getActiveCamera();
+    if (active.getCamera() == camera)
+        active.clear();
+    else if (orv::World* world = camera->getWorld())
+        world->removeEntities({camera});
+    camera = nullptr;
 }
 
 } // namespace tarsk

@@ -58,6 +58,12 @@ protected:
 private:
     orv::WorldContainer* findPlayerContainer() const;
     std::unique_ptr<orv::Entity> loadOrCreatePlayer() const;
+    // The three steps of onInit; a failing one is undone by onDestroy.
+    void placePlayer();
+    void connectPlayer();
+    void openScreens();
+    // Takes the camera entity out of its world, and off the root when it is the active camera.
+    void releaseCamera();
     void onPlayerContact(const orv::Entity* other);
     void writePlayerData();
     void createCamera();
@@ -72,6 +78,8 @@ private:
     ActionManager& actions;
     ActivePlayerScreenServices screens;
     orv::Entity* player = nullptr;
+    // The camera entity this state made, in the player's world.
+    orv::Entity* camera = nullptr;
     std::uint32_t travelWorld = 0;
     std::uint64_t travelPortal = 0;
     bool travelPending = false;

@@ -17,6 +17,8 @@
 
 #include <box2d/b2_polygon_shape.h>
 
+#include <stdexcept>
+
 namespace tarsk {
 
 namespace {
@@ -79,6 +81,25 @@ std::unique_ptr<orv::Entity> createPlayerEntity(orv::ResourceManager& resources,
     player->addComponent<LevelSkillComponent>(1);
     player->addComponent<DialogueReceiverComponent>();
     return player;
+}
+
+namespace {
+
+template <class... Components>
+void requireAll(const orv::Entity& player) {
+    const auto require = [&player]<class T>() {
+        if (!player.hasComponent<T>())
+            throw std::runtime_error("the player has no " + orv::typeName<T>());
+    };
+    (require.template operator()<Components>(), ...);
+}
+
+} // namespace
+
+void requirePlayerComponents(const orv::Entity& player) {
+    requireAll<orv::TransformationComponent, OrientationComponent, SpriteComponent, orv::PhysicsComponent,
+               HealthComponent, LevelSkillComponent, FighterComponent, InventoryComponent,
+               DialogueReceiverComponent>(player);
 }
 
 } // namespace tarsk

@@ -17,4 +17,9 @@ class AnimationDataManager;
 std::unique_ptr<orv::Entity> createPlayerEntity(orv::ResourceManager& resources,
                                                 const AnimationDataManager& animations);
 
+// Throws std::runtime_error naming the first component the player's state and screens need that
+// the entity lacks: where it stands and faces, how it is drawn, its body, health, level, fighter,
+// inventory and dialogue receiver.
+void requirePlayerComponents(const orv::Entity& player);
+
 } // namespace tarsk

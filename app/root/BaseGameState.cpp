@@ -6,6 +6,7 @@
 #include "app/root/WorldRenderPass.hpp"
 #include "app/scripting/ScriptBindings.hpp"
 #include "app/settings/SettingsFile.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/actions/DefaultActionGenerator.hpp"
 #include "game/actions/DefaultItemActionGenerator.hpp"
 #include "game/dialogue/StartDialogueAction.hpp"
@@ -97,7 +98,7 @@ RegistryServices BaseGameState::registryServices() {
 BaseGameState::~BaseGameState() = default;
 
 sf::Vector2f BaseGameState::mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const {
-    return activeCamera.mapPixelToCoords(pixel, cameraEntity) * 0.0625f;
+    return activeCamera.mapPixelToCoords(pixel, cameraEntity) * orv::UnitsPerPixel;
 }
 
 void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) {
@@ -180,6 +181,9 @@ void BaseGameState::onUpdate() {
     sf::Event event;
     while (pollEvent(event))
         handleEvent(event);
+    // Closing tore the states down; none of them may hear of held keys or buttons any more.
+    if (isClosed())
+        return;
     desktop.update(frameTime.asSeconds());
     gui.update(frameTime.asSeconds());
     input.update();

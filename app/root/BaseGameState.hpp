@@ -86,6 +86,8 @@ public:
 
     // Null restores reading events from the window.
     void setEventSource(std::unique_ptr<EventSource> source);
+    // The live keyboard and mouse state the input engine reads instead of the real devices.
+    void setInputDevice(std::unique_ptr<InputDevice> device) { input.setDevice(std::move(device)); }
 
     // Unless the mouse is over a widget, since then the key belongs to the interface.
     void enterFullscreen();

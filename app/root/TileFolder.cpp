@@ -1,5 +1,6 @@
 #include "app/root/TileFolder.hpp"
 
+#include "engine/common/JsonWhere.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/tiles/Tileset.hpp"
@@ -26,9 +27,11 @@ std::vector<std::string> TileFolder::listFiles() const {
 
 void TileFolder::loadInto(orv::ResourceManager& resources, orv::Tileset& tileset) const {
     for (const std::string& file : listFiles()) {
-        const nlohmann::json& document = resources.get(file).getCache<orv::JsonResourceCache>()->get();
-        if (!document.is_null())
-            tileset.addTilesFromJson(document);
+        orv::readFromFile(file, [&] {
+            const nlohmann::json& document = resources.get(file).getCache<orv::JsonResourceCache>()->get();
+            if (!document.is_null())
+                tileset.addTilesFromJson(document);
+        });
     }
 }
 

@@ -18,9 +18,11 @@ public:
                                             std::filesystem::path file = GameFilePath)
         : types(types), file(std::move(file)) {}
 
-    // A file that cannot be opened throws std::runtime_error naming it; invalid JSON throws the
-    // JSON library's parse error; a document that is neither an object nor null its type error
-    // 305; a "global" part that is no valid world manager the world reader's errors.
+    // A file that cannot be opened throws std::runtime_error naming it. Everything else wrong
+    // with it throws an orv::JsonError that names the file and the path of the bad value, with
+    // the text of the error met: the JSON library's parse error for invalid JSON, its type error
+    // 305 for a document that is neither an object nor null, the world reader's errors for a
+    // "global" part that is no valid world manager, or a document nested too deeply.
     LoadedSavegame load() override;
 
 private:

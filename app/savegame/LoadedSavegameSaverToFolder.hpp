@@ -13,7 +13,7 @@ namespace tarsk {
 
 // Writes a running game back to the game file: the worlds under "global", then whatever the
 // states put into the document when told that a save is coming, pretty-printed with an indent
-// of 4. The old file is only replaced once the new one is completely on disk.
+// of 4. The old file is only replaced once the new one is completely on disk (orv::replaceFile).
 class LoadedSavegameSaverToFolder final : public LoadedSavegameSaver {
 public:
     explicit LoadedSavegameSaverToFolder(orv::SerializationManager& types,
@@ -25,8 +25,6 @@ public:
     void save(LoadedSavegame& savegame) override;
 
 private:
-    void replaceFile(const std::string& text) const;
-
     orv::SerializationManager& types;
     std::filesystem::path file;
 };

@@ -61,6 +61,12 @@ void registerWorld(orv::ScriptProvider& provider) {
 void registerScriptBindings(orv::ScriptProvider& provider) {
     registerEntity(provider);
     registerWorld(provider);
+    // Scripts keep what they are handed (keep = player): a value whose object died must not
+    // reach it.
+    provider.watchUsertype<orv::Entity>(
+        [](const orv::Entity& entity) { return entity.getLifetime().watch(); }, "entity no longer exists");
+    provider.watchUsertype<orv::World>([](const orv::World& world) { return world.getLifetime().watch(); },
+                                       "world no longer exists");
     provider.registerUsertype<DayTime>(lua::noConstructor, "hour",
                                        lua::property(&DayTime::getHour, &DayTime::setHour), "minute",
                                        lua::property(&DayTime::getMinute, &DayTime::setMinute), "second",

@@ -6,6 +6,7 @@
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/ecs/WorldManager.hpp"
 #include "engine/scripting/ScriptProvider.hpp"
+#include "luabind/InstructionLimit.hpp"
 
 #include <sstream>
 
@@ -81,6 +82,7 @@ std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
         if (!chunk)
             return {chunk.message()};
         environment.setOn(chunk.function());
+        const lua::InstructionLimit limit(provider.luaState(), instructionBudget);
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};

@@ -3,6 +3,7 @@
 #include "engine/signals/Signal.hpp"
 #include "luabind/Environment.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ class ScriptEnvironment {
 public:
     using OutputSignal = smartsignals::Signal<void(const std::vector<std::string>&)>;
     static constexpr const char* successText = "success";
+    // A line that runs longer is stopped with an error, and the game goes on.
+    static constexpr std::uint64_t instructionBudget = 10'000'000;
 
     // The provider's registration must be complete.
     explicit ScriptEnvironment(orv::ScriptProvider& provider);
@@ -42,7 +45,7 @@ public:
     void clearSavegame();
 
     // One line: "success", or the error text of loading or running the code. Values the code
-    // returns are dropped.
+    // returns are dropped. A line is stopped after instructionBudget instructions.
     std::vector<std::string> execute(const std::string& code);
 
     // The live entity printed as `address`, or null: only entities the environment can vouch for

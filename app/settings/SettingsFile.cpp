@@ -1,8 +1,13 @@
 #include "app/settings/SettingsFile.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+#include "engine/common/JsonText.hpp"
+#include "engine/resources/FileReplacement.hpp"
+
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <sstream>
 #include <system_error>
 
 namespace tarsk {
@@ -17,21 +22,34 @@ nlohmann::json SettingsFile::load() const {
     if (!std::filesystem::exists(path))
         return nlohmann::json::object();
     nlohmann::json settings;
-    std::ifstream in(path);
-    if (!in) {
-        keepBrokenFile("it cannot be opened");
-        return nlohmann::json::object();
-    }
-    try {
-        settings = nlohmann::json::parse(in, nullptr, true, false);
-    } catch (const nlohmann::json::parse_error& error) {
-        in.close();
-        keepBrokenFile(error.what());
-        return nlohmann::json::object();
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            keepBrokenFile("it cannot be opened");
+            return nlohmann::json::object();
+        }
+        try {
+            settings = orv::parseJsonText(orv::readAllText(in));
+        } catch (const std::exception& error) {
+            in.close();
+            keepBrokenFile(error.what());
+            return nlohmann::json::object();
+        }
     }
     if (!settings.is_object())
         return nlohmann::json::object();
+    try {
+        checkValues(settings);
+    } catch (const orv::JsonError& error) {
+        keepBrokenFile(error.what());
+        return nlohmann::json::object();
+    }
     return settings;
+}
+
+void SettingsFile::checkValues(const nlohmann::json& settings) {
+    if (auto it = settings.find(MusicVolumeKey); it != settings.end())
+        orv::jsonNumber<float>(*it, MusicVolumeKey);
 }
 
 void SettingsFile::keepBrokenFile(const std::string& reason) const {
@@ -46,26 +64,11 @@ void SettingsFile::keepBrokenFile(const std::string& reason) const {
 
 void SettingsFile::save(const nlohmann::json& settings) const noexcept {
     try {
-        std::filesystem::path temporary = path;
-        temporary += ".tmp";
-        {
-            std::ofstream out(temporary, std::ios::trunc);
-            if (!out)
-                return;
-            out << std::setw(4) << settings;
-            out.close();
-            if (!out) {
-                std::error_code ignored;
-                std::filesystem::remove(temporary, ignored);
-                return;
-            }
-        }
-        std::error_code error;
-        std::filesystem::rename(temporary, path, error);
-        if (error)
-            std::filesystem::remove(temporary, error);
+        std::ostringstream text;
+        text << std::setw(4) << settings;
+        orv::replaceFile(path, text.str());
     } catch (...) {
-        // Out of memory while dumping: the exit goes on without the settings.
+        // Out of memory or a file that cannot be written: the exit goes on without the settings.
     }
 }
 

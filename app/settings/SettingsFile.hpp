@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <string>
 
 namespace tarsk {
 
@@ -11,22 +12,26 @@ namespace tarsk {
 class SettingsFile {
 public:
     inline static const std::filesystem::path DefaultPath = "./settings.json";
+    inline static const std::string MusicVolumeKey = "background_music_volume";
 
     explicit SettingsFile(std::filesystem::path path = DefaultPath) : path(std::move(path)) {}
 
     // The settings object; {} when there is no file or it holds something other than an object.
-    // A file that cannot be read as JSON must not stop the game: it is reported on standard
-    // output, moved aside to "<name>.bak" for the player to recover, and {} is used. A failing
+    // A file that cannot be read as JSON, or holds a known key with an unusable value, must not
+    // stop the game: it is reported on standard output, moved aside to "<name>.bak" for the
+    // player to recover, and {} is used. A failing
     // existence test (anything but "not found") throws std::filesystem::filesystem_error.
     nlohmann::json load() const;
-    // Replaces the file in one step (a temporary file renamed over it), so a crash while writing
-    // never leaves half a file. Failures are silent: losing a volume change must not stop the exit.
+    // Replaces the file in one durable step (orv::replaceFile), so a crash while writing never
+    // leaves half a file. Failures are silent: losing a volume change must not stop the exit.
     void save(const nlohmann::json& settings) const noexcept;
 
     const std::filesystem::path& getPath() const { return path; }
     std::filesystem::path getBackupPath() const;
 
 private:
+    // Throws orv::JsonError for a known key whose value the game cannot use.
+    static void checkValues(const nlohmann::json& settings);
     void keepBrokenFile(const std::string& reason) const;
 
     std::filesystem::path path;

@@ -1,4 +1,5 @@
 #pragma once
 
-// Marks the engine entry points that the executable exports to the dynamic symbol table.
+// Marks the entry points that the executable exports to its dynamic symbol table. Everything is
+// built with hidden visibility, so whatever lacks the mark stays out of the table.
 #define ORV_API __attribute__((visibility("default")))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/common/Export.hpp"
+#include "engine/common/Lifetime.hpp"
 #include "engine/common/TypeName.hpp"
 #include "engine/ecs/Component.hpp"
 #include "engine/ecs/TypeIndexOrder.hpp"
@@ -77,6 +78,9 @@ public:
     // Connections made on this entity's behalf; dropped when it leaves a world and when it dies.
     smartsignals::ScopedConnections& getConnections() { return connections; }
 
+    // Expires when this entity is destroyed.
+    const Lifetime& getLifetime() const { return lifetime; }
+
 private:
     // Declaration order is teardown order reversed: the connection records go first, then the
     // signal, then the components.
@@ -85,6 +89,7 @@ private:
     World* world = nullptr;
     mutable smartsignals::Signal<void()> removedFromWorld;
     smartsignals::ScopedConnections connections;
+    Lifetime lifetime;
 };
 
 } // namespace orv

@@ -64,11 +64,19 @@ public:
     ORV_API void initSystems(Owner& owner) {
         if (initialised)
             throw std::logic_error("SystemManager is already initialized");
-        // By index: a hook may register further systems, which then join the later passes.
-        for (std::size_t i = 0; i < updateList.size(); ++i)
-            updateList[i]->onPreInit(&owner);
-        for (std::size_t i = 0; i < updateList.size(); ++i)
+        // By index: a hook may register further systems, which then join the later passes. Each
+        // system has its onPreInit before any onInit that follows, also one registered by an
+        // onInit.
+        std::size_t preInitialised = 0;
+        const auto preInitNewcomers = [&] {
+            for (; preInitialised < updateList.size(); ++preInitialised)
+                updateList[preInitialised]->onPreInit(&owner);
+        };
+        preInitNewcomers();
+        for (std::size_t i = 0; i < updateList.size(); ++i) {
             updateList[i]->onInit();
+            preInitNewcomers();
+        }
         std::stable_sort(updateList.begin(), updateList.end(), [](const S* a, const S* b) {
             return a->getUpdatePriority() < b->getUpdatePriority();
         });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/common/Export.hpp"
+#include "engine/common/Lifetime.hpp"
 #include "engine/ecs/EntityManager.hpp"
 #include "engine/ecs/SystemManager_base.hpp"
 #include "engine/ecs/System_base.hpp"
@@ -21,6 +22,12 @@ public:
 
     // One onUpdate of every system, in update order.
     ORV_API void update();
+
+    // Expires when this world is destroyed.
+    const Lifetime& getLifetime() const { return lifetime; }
+
+private:
+    Lifetime lifetime;
 };
 
 } // namespace orv

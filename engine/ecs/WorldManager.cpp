@@ -92,13 +92,15 @@ void WorldManager::moveEntityWithCallback(std::uint32_t targetId, const Entity* 
                                std::to_string(targetId));
 
     std::vector<std::unique_ptr<Entity>> moving = source->removeEntities({entity});
+    // Out of its world the entity is owned here alone: whatever fails on the way, it goes home.
     try {
         between();
+        target->getWorld()->addEntities(std::move(moving));
     } catch (...) {
-        source->addEntities(std::move(moving));
+        if (!moving.empty())
+            source->addEntities(std::move(moving));
         throw;
     }
-    target->getWorld()->addEntities(std::move(moving));
 }
 
 } // namespace orv

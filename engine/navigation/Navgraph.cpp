@@ -1,8 +1,10 @@
 #include "engine/navigation/Navgraph.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/navigation/VectorMath.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <queue>
 #include <stdexcept>
 #include <unordered_set>
@@ -75,6 +77,29 @@ float Navgraph::determineConnectionCost(const NavgraphNode& from, const Navgraph
     return applyModifiers(modifiers, connection.regionType, connection.length);
 }
 
+float Navgraph::lowestCostPerDistance(const RegionType* boundaryRegionType,
+                                      const CostModifiers& modifiers) const {
+    // The estimate of the cost left must never exceed the cheapest possible way there, or the
+    // search settles for a dearer path. Modifiers below 1 and connections shorter than the
+    // straight line between their ends both make a way cheaper than its distance; scaling the
+    // distance by the lowest cost per unit of distance of any connection keeps the estimate
+    // below every real path (and consistent, so expanded nodes never need reopening).
+    float scale = 1.f;
+    for (const NavgraphNode& node : nodes) {
+        for (const NavgraphNode::Connection& connection : node.connections) {
+            // Left for the search to report, should it get there.
+            if (connection.regionType == nullptr)
+                continue;
+            const float distance = vecmath::distance(node.position, connection.target->position);
+            if (!(distance > 0.f))
+                continue;
+            const float cost = determineConnectionCost(node, connection, boundaryRegionType, modifiers);
+            scale = std::min(scale, cost / distance);
+        }
+    }
+    return isFinite(scale) ? std::max(scale, 0.f) : 0.f;
+}
+
 Navgraph::NodePath Navgraph::findNodePath(const NavgraphNode* start, const NavgraphNode* goal,
                                           const RegionType* boundaryRegionType,
                                           const CostModifiers& modifiers) const {
@@ -83,6 +108,7 @@ Navgraph::NodePath Navgraph::findNodePath(const NavgraphNode* start, const Navgr
     if (start == goal)
         return {start};
 
+    const float heuristicScale = lowestCostPerDistance(boundaryRegionType, modifiers);
     std::unordered_map<const NavgraphNode*, OpenRecord> open;
     std::unordered_set<const NavgraphNode*> closed;
     ParentMap parents;
@@ -115,7 +141,8 @@ Navgraph::NodePath Navgraph::findNodePath(const NavgraphNode* start, const Navgr
             if (known != open.end() && known->second.costSoFar <= cost)
                 continue;
             parents[target] = entry.node;
-            const float estimate = cost + vecmath::distance(target->position, goal->position);
+            const float estimate =
+                cost + heuristicScale * vecmath::distance(target->position, goal->position);
             if (known != open.end()) {
                 OpenRecord& record = known->second;
                 record.costSoFar = cost;

@@ -50,6 +50,10 @@ public:
 
     static NodePath reconstructPath(const ParentMap& parents, const NavgraphNode* start,
                                     const NavgraphNode* goal);
+
+    // The lowest cost per unit of straight-line distance of any connection under these
+    // modifiers, at most 1: the factor that keeps the distance estimate admissible.
+    float lowestCostPerDistance(const RegionType* boundaryRegionType, const CostModifiers& modifiers) const;
 };
 
 } // namespace orv

@@ -1,5 +1,7 @@
 #include "engine/navigation/NavmeshBuilder.hpp"
 
+#include "engine/common/Finite.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -9,9 +11,9 @@ namespace orv {
 
 NavmeshBuilder::NavmeshBuilder(float agentRadius, float scale, const RegionType* boundaryRegionType)
     : navmesh(std::make_unique<Navmesh>()) {
-    if (!(scale > 0.f) || !std::isfinite(scale))
+    if (!(scale > 0.f) || !isFinite(scale))
         throw std::invalid_argument("NavmeshBuilder: scale must be a positive number");
-    if (!(agentRadius >= 0.f) || !std::isfinite(agentRadius))
+    if (!(agentRadius >= 0.f) || !isFinite(agentRadius))
         throw std::invalid_argument("NavmeshBuilder: agentRadius must not be negative");
     navmesh->agentRadius = agentRadius;
     navmesh->scale = scale;
@@ -80,7 +82,7 @@ ClipperLib::Path NavmeshBuilder::toPath(const Outline& outline) const {
     ClipperLib::Path path;
     path.reserve(outline.size());
     for (sf::Vector2f point : outline) {
-        if (!std::isfinite(point.x) || !std::isfinite(point.y))
+        if (!isFinite(point.x) || !isFinite(point.y))
             throw std::invalid_argument("NavmeshBuilder: outline points must be finite");
         path.emplace_back(std::llround(double(point.x) * navmesh->scale),
                           std::llround(double(point.y) * navmesh->scale));

@@ -1,5 +1,6 @@
 #include "engine/navigation/Steering.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/navigation/VectorMath.hpp"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace {
 
 // A NaN or infinite wish would end up in the physics world, which aborts on it.
 void requireFinite(sf::Vector2f v, const char* message) {
-    if (!vecmath::isFinite(v))
+    if (!isFinite(v))
         throw std::invalid_argument(message);
 }
 
@@ -21,12 +22,12 @@ void requireFinite(sf::Vector2f v, const char* message) {
 
 Steering::Steering(float maxForce, float maxSpeed, float outputScale, float forceScale)
     : forceScale(forceScale), maxForce(maxForce), maxSpeed(maxSpeed), outputScale(outputScale) {
-    if (!(maxSpeed > 0.f) || !std::isfinite(maxSpeed))
+    if (!(maxSpeed > 0.f) || !isFinite(maxSpeed))
         throw std::invalid_argument("Steering: maxSpeed must be greater than 0");
 }
 
 void Steering::setPath(std::vector<sf::Vector2f> points, float arrive, float reach) {
-    if (!std::ranges::all_of(points, vecmath::isFinite))
+    if (!std::ranges::all_of(points, [](sf::Vector2f p) { return isFinite(p); }))
         throw std::invalid_argument("Steering::setPath: waypoints must be finite");
     waypoints = std::move(points);
     arriveRadius = arrive;
@@ -66,7 +67,7 @@ void Steering::seek(sf::Vector2f target, float arrive) {
 void Steering::pursue(sf::Vector2f targetPosition, sf::Vector2f targetVelocity, float lookAheadFactor) {
     requireFinite(targetPosition, "Steering::pursue: target must be finite");
     requireFinite(targetVelocity, "Steering::pursue: target must be finite");
-    if (!std::isfinite(lookAheadFactor))
+    if (!isFinite(lookAheadFactor))
         throw std::invalid_argument("Steering::pursue: look-ahead factor must be finite");
     const float time = vecmath::distance(position, targetPosition) / maxSpeed * lookAheadFactor;
     const sf::Vector2f aim = targetPosition + targetVelocity * time;

@@ -22,8 +22,4 @@ inline sf::Vector2f unit(sf::Vector2f v) {
     return v;
 }
 
-inline bool isFinite(sf::Vector2f v) {
-    return std::isfinite(v.x) && std::isfinite(v.y);
-}
-
 } // namespace orv::vecmath

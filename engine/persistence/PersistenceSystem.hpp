@@ -1,13 +1,14 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 
 #include <vector>
 
 namespace orv {
 
 class Entity;
+class PersistenceComponent;
 class World;
 
 // Follows the entities of its world that carry a persistence component, in arrival order; the
@@ -22,14 +23,10 @@ public:
 
     // The tracked entities whose persistence flag is set, in tracked order.
     std::vector<const Entity*> getPersistentEntities() const;
-    const std::vector<const Entity*>& getTrackedEntities() const { return tracked; }
+    std::vector<const Entity*> getTrackedEntities() const { return tracked.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const Entity*>& batch);
-
-    std::vector<const Entity*> tracked;
-    smartsignals::ScopedConnections connections;
+    EntityTracker<PersistenceComponent> tracked;
 };
 
 } // namespace orv

@@ -1,5 +1,8 @@
 #include "engine/physics/DefinitionValidation.hpp"
 
+#include "engine/common/Finite.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
+
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -11,7 +14,7 @@ namespace orv {
 namespace {
 
 void checkFinite(float value, const char* what) {
-    if (!std::isfinite(value))
+    if (!isFinite(value))
         throw std::runtime_error(std::string("physics: ") + what + " is not finite");
 }
 
@@ -29,13 +32,11 @@ void checkBodyDefinition(const b2BodyDef& def) {
     std::memcpy(&type, &def.type, sizeof type);
     if (type != b2_staticBody && type != b2_kinematicBody && type != b2_dynamicBody)
         throw std::runtime_error("physics: body type must be 0, 1 or 2");
-    checkFinite(def.position.x, "body position");
-    checkFinite(def.position.y, "body position");
-    checkFinite(def.angle, "body angle");
-    checkFinite(def.linearVelocity.x, "linear velocity");
-    checkFinite(def.linearVelocity.y, "linear velocity");
-    checkFinite(def.angularVelocity, "angular velocity");
-    checkFinite(def.gravityScale, "gravity scale");
+    checkCoordinate(def.position, "body position");
+    checkAngleRadians(def.angle, "body angle");
+    checkMotion(def.linearVelocity, "linear velocity");
+    checkMotion({def.angularVelocity, 0.f}, "angular velocity");
+    checkMaterial(def.gravityScale, "gravity scale");
     checkNotNegative(def.linearDamping, "linear damping");
     checkNotNegative(def.angularDamping, "angular damping");
 }
@@ -45,6 +46,9 @@ void checkFixtureDefinition(const b2FixtureDef& def) {
     checkNotNegative(def.density, "density");
     checkNotNegative(def.restitution, "restitution");
     checkNotNegative(def.restitutionThreshold, "restitution threshold");
+    checkMaterial(def.friction, "friction");
+    checkMaterial(def.density, "density");
+    checkMaterial(def.restitution, "restitution");
 }
 
 void checkBodyMass(const b2BodyDef& def, const std::vector<MassFixture>& fixtures) {

@@ -1,9 +1,11 @@
 #include "engine/physics/PhysicsComponent.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/physics/BodyJson.hpp"
 #include "engine/physics/DefinitionValidation.hpp"
 #include "engine/physics/FixtureJson.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/physics/ShapeSerialization.hpp"
 #include "engine/physics/ShapeValidation.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
@@ -21,10 +23,6 @@ namespace orv {
 namespace {
 
 constexpr float Pi = 3.1415927f;
-
-bool isFinite(float x, float y) {
-    return std::isfinite(x) && std::isfinite(y);
-}
 
 // Sets the flag for the lifetime of the guard, also when a listener throws.
 class FlagGuard {
@@ -132,8 +130,7 @@ PhysicsComponent::getSensorSensorSignal(u32 index) {
 }
 
 b2Body& PhysicsComponent::requireBody(const b2Vec2& value, const char* what) const {
-    if (!isFinite(value.x, value.y))
-        throw std::runtime_error(std::string("physics: ") + what + " is not finite");
+    checkMotion(value, what);
     if (!body)
         throw std::logic_error("physics: the PhysicsComponent is not in simulation");
     return *body;
@@ -159,12 +156,12 @@ void PhysicsComponent::checkCanBeAdded(const b2World& world) const {
     if (!transformation)
         throw std::logic_error("physics: the PhysicsComponent's entity is not initialised");
     const sf::Vector2f position = transformation->getPositionXY();
-    if (!isFinite(position.x, position.y) || !std::isfinite(transformation->getRotation()))
-        throw std::runtime_error("physics: the entity's position or rotation is not finite");
-    for (const SensorBodyDefinition& sensor : sensorDefinitions) {
-        if (!isFinite(position.x + sensor.bodyDef.position.x, position.y + sensor.bodyDef.position.y))
-            throw std::runtime_error("physics: a sensor's position is not finite");
-    }
+    checkCoordinate({position.x, position.y}, "the entity's position");
+    checkedRadians(transformation->getRotation(), "the entity's rotation");
+    // Sums formed in float, as the sensor bodies are placed.
+    for (const SensorBodyDefinition& sensor : sensorDefinitions)
+        checkCoordinate({position.x + sensor.bodyDef.position.x, position.y + sensor.bodyDef.position.y},
+                        "a sensor's position");
     // Checked before any body exists, so a refused addition leaves nothing behind.
     if (transformation->getScale() != shapeScale)
         throw std::runtime_error("shape scaling other than {1.f, 1.f} is currently not supported");
@@ -177,7 +174,7 @@ void PhysicsComponent::addToSimulation(b2World& world, const Entity* entity) {
 
     bodyDef.userData.pointer = userData;
     bodyDef.position.Set(position.x, position.y);
-    bodyDef.angle = transformation->getRotation() * Pi / 180.f;
+    bodyDef.angle = checkedRadians(transformation->getRotation(), "the entity's rotation");
     body = world.CreateBody(&bodyDef);
     fixtureDef.shape = shape.get();
     fixtureDef.userData.pointer = reinterpret_cast<uintptr_t>(this);
@@ -228,8 +225,9 @@ void PhysicsComponent::syncTransformFromBody() {
 }
 
 void PhysicsComponent::checkMovable(float x, float y) const {
-    if (!isFinite(x, y))
-        throw std::runtime_error("physics: the entity's new position is not finite");
+    checkCoordinate({x, y}, "the entity's new position");
+    for (const SensorBody& sensor : sensors)
+        checkCoordinate({x + sensor.offset.x, y + sensor.offset.y}, "a sensor's new position");
     if (body->GetWorld()->IsLocked())
         throw std::logic_error("physics: bodies cannot be moved while the physics world is stepping");
 }
@@ -249,11 +247,10 @@ void PhysicsComponent::onPositionChanged(const sf::Vector3f& position) {
 void PhysicsComponent::onRotationChanged(float degrees) {
     if (syncGuard || !body)
         return;
-    if (!std::isfinite(degrees))
-        throw std::runtime_error("physics: the entity's new rotation is not finite");
+    const float radians = checkedRadians(degrees, "the entity's new rotation");
     const b2Vec2 position = body->GetPosition();
     checkMovable(position.x, position.y);
-    body->SetTransform(position, degrees * Pi / 180.f);
+    body->SetTransform(position, radians);
 }
 
 void PhysicsComponent::onScaleChanged(sf::Vector2f) {

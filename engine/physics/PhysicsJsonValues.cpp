@@ -1,5 +1,7 @@
 #include "engine/physics/PhysicsJsonValues.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -7,18 +9,14 @@
 namespace orv {
 
 float jsonToFloat(const nlohmann::json& value, const std::string& key) {
-    const double wide = value.get<double>();
-    if (!std::isfinite(wide) || std::fabs(wide) > double(std::numeric_limits<float>::max()))
-        throw std::runtime_error("physics: \"" + key + "\" holds a non-finite number");
-    return static_cast<float>(wide);
+    return jsonNumber<float>(value, key);
 }
 
 long long jsonToInteger(const nlohmann::json& value, const std::string& key, long long min, long long max) {
-    const double wide = std::trunc(value.get<double>());
-    if (!std::isfinite(wide) || wide < double(min) || wide > double(max))
-        throw std::runtime_error("physics: \"" + key + "\" must be an integer from " + std::to_string(min) +
-                                 " to " + std::to_string(max));
-    return static_cast<long long>(wide);
+    const long long number = jsonNumber<long long>(value, key);
+    if (number < min || number > max)
+        throw JsonError(key, "must be an integer from " + std::to_string(min) + " to " + std::to_string(max));
+    return number;
 }
 
 b2Vec2 jsonToPoint(const nlohmann::json& value, const std::string& key) {

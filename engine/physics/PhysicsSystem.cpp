@@ -1,9 +1,11 @@
 #include "engine/physics/PhysicsSystem.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/physics/PhysicsAABBCallback.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/physics/PhysicsRaycastCallback.hpp"
 
 #include <algorithm>
@@ -14,10 +16,6 @@
 namespace orv {
 
 namespace {
-
-bool isFinite(sf::Vector2f v) {
-    return std::isfinite(v.x) && std::isfinite(v.y);
-}
 
 std::vector<const Entity*> entitiesOf(const std::vector<b2Body*>& bodies) {
     std::vector<const Entity*> entities;
@@ -64,8 +62,8 @@ PhysicsSystem::PhysicsSystem()
 
 PhysicsSystem::~PhysicsSystem() {
     // The Box2D world frees every body with itself; the components must not keep pointers.
-    for (PhysicsComponent* component : simulatedComponents)
-        component->forgetSimulation();
+    for (const auto& entry : simulated)
+        entry.component->forgetSimulation();
 }
 
 std::unique_ptr<PhysicsSystem> PhysicsSystem::create(const nlohmann::json&) {
@@ -119,8 +117,7 @@ void PhysicsSystem::onEntitiesAdded(const std::vector<const Entity*>& batch) {
         if (!component->isInSimulation())
             continue;
         staticBody = staticBody || component->getBody()->GetType() == b2_staticBody;
-        simulatedEntities.push_back(entity);
-        simulatedComponents.push_back(component);
+        simulated.add(entity);
     }
     if (staticBody)
         errors.run([&] { staticBodiesChanged.emit(); });
@@ -142,13 +139,7 @@ void PhysicsSystem::onEntitiesRemoved(const std::vector<const Entity*>& batch) {
     destroying = false;
     errors.merge(contactListener.takeDeferred());
 
-    const std::unordered_set<const Entity*> leaving(batch.begin(), batch.end());
-    for (std::size_t i = simulatedEntities.size(); i-- > 0;) {
-        if (leaving.contains(simulatedEntities[i])) {
-            simulatedEntities.erase(simulatedEntities.begin() + std::ptrdiff_t(i));
-            simulatedComponents.erase(simulatedComponents.begin() + std::ptrdiff_t(i));
-        }
-    }
+    simulated.remove(batch);
     if (staticBody)
         errors.run([&] { staticBodiesChanged.emit(); });
     errors.rethrow();
@@ -157,9 +148,8 @@ void PhysicsSystem::onEntitiesRemoved(const std::vector<const Entity*>& batch) {
 void PhysicsSystem::onUpdate() {
     b2world.Step(timeStep.asSeconds(), velocityIterations, positionIterations);
     const std::exception_ptr contactError = contactListener.takeDeferred();
-    // By index: a listener of a transformation may make entities leave meanwhile.
-    for (std::size_t i = 0; i < simulatedComponents.size(); ++i)
-        simulatedComponents[i]->syncTransformFromBody();
+    // A listener of a transformation may make entities leave meanwhile.
+    simulated.forEach([](const Entity*, PhysicsComponent& component) { component.syncTransformFromBody(); });
     if (contactError)
         std::rethrow_exception(contactError);
 }
@@ -173,6 +163,8 @@ std::vector<const Entity*> PhysicsSystem::queryAABB(sf::FloatRect rectangle, boo
     const sf::Vector2f opposite(rectangle.left + rectangle.width, rectangle.top + rectangle.height);
     if (!isFinite(corner) || !isFinite(opposite))
         throw std::runtime_error("physics: the query rectangle is not finite");
+    checkCoordinate({corner.x, corner.y}, "the query rectangle");
+    checkCoordinate({opposite.x, opposite.y}, "the query rectangle");
     b2AABB box;
     box.lowerBound.Set(std::min(corner.x, opposite.x), std::min(corner.y, opposite.y));
     box.upperBound.Set(std::max(corner.x, opposite.x), std::max(corner.y, opposite.y));
@@ -185,6 +177,9 @@ std::vector<const Entity*> PhysicsSystem::rayCast(sf::Vector2f from, sf::Vector2
                                                   bool skipSensors) const {
     if (!isFinite(from) || !isFinite(to))
         throw std::runtime_error("physics: the ray is not finite");
+    // Box2D forms the ray's direction and length in float.
+    checkCoordinate({from.x, from.y}, "the ray");
+    checkCoordinate({to.x, to.y}, "the ray");
     const b2Vec2 p1(from.x, from.y);
     const b2Vec2 p2(to.x, to.y);
     // The same float test Box2D asserts on: a ray of no length crosses nothing.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/physics/PhysicsContactListener.hpp"
@@ -62,7 +63,7 @@ public:
     // Every shape as an SFML object in pixels, owned by the caller.
     std::vector<std::unique_ptr<sf::Drawable>> debugDraw();
 
-    const std::vector<const Entity*>& getSimulatedEntities() const { return simulatedEntities; }
+    std::vector<const Entity*> getSimulatedEntities() const { return simulated.entities(); }
     b2World& getB2World() { return b2world; }
     const b2World& getB2World() const { return b2world; }
 
@@ -85,9 +86,8 @@ private:
     b2World b2world;
     int velocityIterations = 8;
     int positionIterations = 3;
-    std::vector<const Entity*> simulatedEntities;
-    // Beside simulatedEntities, in the same order: the per-step sync skips the component lookup.
-    std::vector<PhysicsComponent*> simulatedComponents;
+    // The entities whose body is in this world, listed once their body is made.
+    EntityTracker<PhysicsComponent> simulated;
     std::unique_ptr<PhysicsDebugDraw> debugDrawer;
     sf::Time timeStep = sf::Time::Zero;
     // True while Box2D destroys bodies and may call back into listeners.

@@ -1,5 +1,6 @@
 #include "engine/physics/ShapeSerialization.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/physics/PhysicsJsonValues.hpp"
 #include "engine/physics/ShapeValidation.hpp"
 
@@ -152,7 +153,7 @@ nlohmann::json serializeShape(const b2Shape& shape) {
 
 std::unique_ptr<b2Shape> deserializeShape(const nlohmann::json& record) {
     const nlohmann::json& type = record.at("shape_type");
-    const double number = type.get<double>();
+    const int number = jsonNumber<int>(type, "shape_type");
     if (number == 0)
         return readCircle(record);
     if (number == 1)

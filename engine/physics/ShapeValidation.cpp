@@ -1,5 +1,8 @@
 #include "engine/physics/ShapeValidation.hpp"
 
+#include "engine/common/Finite.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
+
 #include <box2d/b2_chain_shape.h>
 #include <box2d/b2_circle_shape.h>
 #include <box2d/b2_common.h>
@@ -20,13 +23,9 @@ namespace {
     throw std::runtime_error("physics: " + message);
 }
 
-bool isFinite(const b2Vec2& v) {
-    return std::isfinite(v.x) && std::isfinite(v.y);
-}
-
+// Finite and within the bounds that keep Box2D's products of coordinates finite.
 void checkFinite(const b2Vec2& v, const char* what) {
-    if (!isFinite(v))
-        fail(std::string(what) + " is not finite");
+    checkCoordinate(v, what);
 }
 
 // Box2D merges polygon points closer than half its linear slop, comparing in float.
@@ -131,8 +130,9 @@ void checkChainVertices(const b2Vec2* vertices, int count) {
 }
 
 void checkShape(const b2Shape& shape) {
-    if (!std::isfinite(shape.m_radius) || shape.m_radius < 0)
+    if (!isFinite(shape.m_radius) || shape.m_radius < 0)
         fail("shape radius must be a finite number of at least 0");
+    checkCoordinate(shape.m_radius, "shape radius");
     switch (shape.GetType()) {
     case b2Shape::e_circle:
         checkFinite(static_cast<const b2CircleShape&>(shape).m_p, "circle centre");

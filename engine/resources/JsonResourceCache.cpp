@@ -1,9 +1,11 @@
 #include "engine/resources/JsonResourceCache.hpp"
 
+#include "engine/common/JsonText.hpp"
+
 namespace orv {
 
 void JsonResourceCache::convert(const std::string& raw) {
-    document = nlohmann::json::parse(raw, nullptr, true, false);
+    document = parseJsonText(raw);
 }
 
 } // namespace orv

@@ -6,7 +6,7 @@
 
 namespace orv {
 
-// The resource parsed as one JSON document (comments are not allowed).
+// The resource parsed as one JSON document (comments are not allowed, nesting is limited).
 class JsonResourceCache : public ResourceCache<nlohmann::json> {
 public:
     void convert(const std::string& raw) override;

@@ -1,19 +1,25 @@
 #pragma once
 
+#include "engine/common/JsonNumber.hpp"
+
 #include <nlohmann/json.hpp>
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace orv {
 
-// The value at key, converted; a missing key is a misuse of the data format.
+// The value at key, converted (numbers through jsonNumber); a missing key is a misuse of the data format.
 template <class T>
 T getRequiredJsonValue(const nlohmann::json& json, const std::string& key) {
     auto it = json.find(key);
     if (it == json.end())
         throw std::logic_error("json does not contain required value");
-    return it->template get<T>();
+    if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
+        return jsonNumber<T>(*it, key);
+    else
+        return it->template get<T>();
 }
 
 } // namespace orv

@@ -13,6 +13,9 @@ ScriptProvider::ScriptProvider() {
 
 void ScriptProvider::completeRegistration() {
     checkRegistrationOpen();
+    state.sealGlobals();
+    // Scripts see "game" as a read-only view of the table filled during registration.
+    game = state.globals().get<lua::Table>("game");
     registrationComplete = true;
 }
 

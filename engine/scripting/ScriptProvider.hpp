@@ -12,8 +12,9 @@
 namespace orv {
 
 // The game's one Lua interpreter and the book of C++ types it knows. Only the "base" and "string"
-// libraries are open. Two phases: first types are registered (and some exposed in the global
-// table "game"), then, after completeRegistration, environments are made and code is loaded.
+// libraries are open, with loaders for text chunks only. Two phases: first types are registered (and some
+// exposed in the global table "game"), then, after completeRegistration, environments are made and code is
+// loaded.
 //
 //     provider.registerUsertype<sf::Vector2f>(lua::noConstructor, "x", &sf::Vector2f::x,
 //                                             "y", &sf::Vector2f::y);
@@ -53,10 +54,19 @@ public:
         game.set(name, usertypes.at(std::type_index(typeid(T))));
     }
 
+    // A use of a T after its object died raises `goneMessage` in Lua (see lua::State::watchUsertype).
+    template <class T, class F>
+    void watchUsertype(F watch, const std::string& goneMessage) {
+        checkRegistrationOpen();
+        checkRegistered<T>();
+        state.watchUsertype<T>(std::move(watch), goneMessage);
+    }
+
+    // Also makes the globals, "game" and the library tables read-only to scripts.
     void completeRegistration();
     // A new environment over the globals.
     lua::Environment createEnvironment();
-    // Compiles the code without running it.
+    // Compiles the code (text only, never a precompiled chunk) without running it.
     lua::LoadResult load(const std::string& code);
 
     void checkRegistrationOpen() const;

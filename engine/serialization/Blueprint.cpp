@@ -10,9 +10,8 @@ namespace orv {
 
 Blueprint::Blueprint(nlohmann::json document) : data(std::move(document)) {
     name = memberOrNull(data, TypeKey).get<std::string>();
-    const nlohmann::json& parents = memberOrNull(data, InheritKey);
-    requireArray(parents);
-    inherit = parents.get<std::vector<std::string>>();
+    // The JSON library's own conversion refuses anything but an array of strings (type error 302).
+    inherit = memberOrNull(data, InheritKey).get<std::vector<std::string>>();
     entity = memberOrNull(data, IsEntityKey).get<bool>();
 }
 
@@ -29,22 +28,24 @@ void Blueprint::compile(BlueprintManager& library) {
 
     // The parents merge among themselves first and the child goes on top last: merging the child
     // into each parent in turn would let an earlier parent bring back what the child removed.
-    nlohmann::json merged = nlohmann::json::object();
-    for (const std::string& parentName : inherit) {
-        Blueprint* parent = library.find(parentName);
-        if (!parent)
-            throw std::logic_error("blueprint \"" + name + "\" inherits from unknown blueprint \"" +
-                                   parentName + "\"");
-        if (parent->compiling)
-            throw std::logic_error("blueprint \"" + name + "\" is in an inheritance cycle through \"" +
-                                   parentName + "\"");
-        if (!parent->compiled)
-            parent->compile(library);
-        merged.merge_patch(parent->components);
+    if (!inherit.empty()) {
+        nlohmann::json merged = nlohmann::json::object();
+        for (const std::string& parentName : inherit) {
+            Blueprint* parent = library.find(parentName);
+            if (!parent)
+                throw std::logic_error("blueprint \"" + name + "\" inherits from unknown blueprint \"" +
+                                       parentName + "\"");
+            if (parent->compiling)
+                throw std::logic_error("blueprint \"" + name + "\" is in an inheritance cycle through \"" +
+                                       parentName + "\"");
+            if (!parent->compiled)
+                parent->compile(library);
+            merged.merge_patch(parent->components);
+        }
+        merged.merge_patch(data);
+        data = std::move(merged);
     }
-    merged.merge_patch(data);
 
-    data = std::move(merged);
     components = withoutReservedKeys(data);
     componentsOverNothing = nlohmann::json::object();
     componentsOverNothing.merge_patch(components);

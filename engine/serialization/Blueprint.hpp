@@ -29,6 +29,7 @@ public:
 
     // Merges the parents (compiling them first when needed) under this blueprint's own members.
     // Parents count from the weakest to the strongest; a null member removes what the parents set.
+    // Without parents the document stays as it is, nulls included.
     void compile(BlueprintManager& library);
 
     // These need a compiled blueprint.
@@ -52,6 +53,9 @@ public:
     const std::vector<std::string>& getInherit() const { return inherit; }
     bool isCompiled() const { return compiled; }
     bool isCompiling() const { return compiling; }
+    // The file the document was read from; empty for one made in code.
+    const std::string& getSource() const { return source; }
+    void setSource(std::string file) { source = std::move(file); }
 
     // A copy of the document without the reserved members.
     static nlohmann::json withoutReservedKeys(const nlohmann::json& document);
@@ -65,6 +69,7 @@ private:
     mutable std::map<std::string, std::optional<std::unordered_set<std::string>>, std::less<>> saveLists;
     std::string name;
     std::vector<std::string> inherit;
+    std::string source;
     bool entity = false;
     bool compiled = false;
     bool compiling = false;

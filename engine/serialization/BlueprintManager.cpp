@@ -1,10 +1,12 @@
 #include "engine/serialization/BlueprintManager.hpp"
 
+#include "engine/common/JsonWhere.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "engine/serialization/JsonRecord.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <utility>
@@ -23,16 +25,19 @@ void BlueprintManager::loadAll(const std::string& folder) {
     std::sort(files.begin(), files.end());
 
     for (const std::filesystem::path& file : files) {
-        const nlohmann::json& document =
-            resources.get(file.generic_string()).getCache<JsonResourceCache>()->get();
-        if (!document.is_null())
-            add(document);
+        const std::string name = file.generic_string();
+        readFromFile(name, [&] {
+            const nlohmann::json& document = resources.get(name).getCache<JsonResourceCache>()->get();
+            if (!document.is_null())
+                add(document, name);
+        });
     }
     compileAll();
 }
 
-Blueprint& BlueprintManager::add(nlohmann::json document) {
+Blueprint& BlueprintManager::add(nlohmann::json document, std::string source) {
     Blueprint& added = blueprints.emplace_back(std::move(document));
+    added.setSource(std::move(source));
     // A later blueprint of a name already held is listed but never found by that name.
     byName.emplace(added.getNameAsGiven(), &added);
     return added;
@@ -41,8 +46,12 @@ Blueprint& BlueprintManager::add(nlohmann::json document) {
 void BlueprintManager::compileAll() {
     // Parents compile on demand, so some are done by the time the walk reaches them.
     for (Blueprint& blueprint : blueprints) {
-        if (!blueprint.isCompiled())
+        if (blueprint.isCompiled())
+            continue;
+        if (blueprint.getSource().empty())
             blueprint.compile(*this);
+        else
+            readFromFile(blueprint.getSource(), [&] { blueprint.compile(*this); });
     }
 }
 

@@ -25,10 +25,11 @@ public:
     BlueprintManager& operator=(const BlueprintManager&) = delete;
 
     // Reads every ".json" file below the folder, in path order, then compiles what it holds.
+    // Errors in a file, or in compiling a blueprint read from one, are orv::JsonErrors naming it.
     void loadAll(const std::string& folder = DefaultFolder);
 
-    // Appends a blueprint without compiling it; for content that does not come from files.
-    Blueprint& add(nlohmann::json document);
+    // Appends a blueprint without compiling it; source names the file it came from, if any.
+    Blueprint& add(nlohmann::json document, std::string source = {});
     // Compiles every blueprint not compiled yet, in list order.
     void compileAll();
 

@@ -1,23 +1,25 @@
 #include "engine/serialization/JsonRecord.hpp"
 
+#include "engine/common/JsonError.hpp"
+
 namespace orv {
 
 void requireObject(const nlohmann::json& value) {
     if (!value.is_object())
-        throw nlohmann::json::type_error::create(
-            305, "cannot use operator[] with a string argument with " + std::string(value.type_name()),
-            &value);
+        throw JsonError("must be an object, but is " + std::string(value.type_name()));
 }
 
 void requireArray(const nlohmann::json& value) {
     if (!value.is_array())
-        throw nlohmann::json::type_error::create(
-            302, "type must be array, but is " + std::string(value.type_name()), &value);
+        throw JsonError("must be an array, but is " + std::string(value.type_name()));
 }
 
 const nlohmann::json& requiredMember(const nlohmann::json& record, const std::string& key) {
     requireObject(record);
-    return record.at(key);
+    auto it = record.find(key);
+    if (it == record.end())
+        throw JsonError(key, "is missing");
+    return *it;
 }
 
 const nlohmann::json& memberOrNull(const nlohmann::json& record, const std::string& key) {
@@ -29,7 +31,8 @@ const nlohmann::json& memberOrNull(const nlohmann::json& record, const std::stri
 
 const nlohmann::json& requiredArray(const nlohmann::json& record, const std::string& key) {
     const nlohmann::json& value = requiredMember(record, key);
-    requireArray(value);
+    if (!value.is_array())
+        throw JsonError(key, "must be an array, but is " + std::string(value.type_name()));
     return value;
 }
 

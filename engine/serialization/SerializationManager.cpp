@@ -1,5 +1,6 @@
 #include "engine/serialization/SerializationManager.hpp"
 
+#include "engine/common/JsonWhere.hpp"
 #include "engine/persistence/PeristenceRealmSystem_global.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/serialization/BindTypeIndex.hpp"
@@ -28,18 +29,23 @@ SerializationManager::SerializationManager(ResourceManager& resources, Component
 
 SerializationManager::~SerializationManager() = default;
 
-void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved) const {
+void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved,
+                                         bool keyInErrors) const {
     // Read in place: only the members that the record and its blueprint both hold are merged.
-    blueprints.forEachResolvedComponent(saved,
-                                        [this, &entity](const std::string& key, const nlohmann::json& value) {
-                                            auto [component, type] = lookup(componentFactories, key)(value);
-                                            entity.addComponent(std::move(component), type);
-                                        });
+    blueprints.forEachResolvedComponent(
+        saved, [this, &entity, keyInErrors](const std::string& key, const nlohmann::json& value) {
+            auto make = [&] {
+                return lookup(componentFactories, key)(value);
+            };
+            auto [component, type] = keyInErrors ? readUnderKey(key, make) : make();
+            entity.addComponent(std::move(component), type);
+        });
 }
 
 std::unique_ptr<Entity> SerializationManager::entityFromJson(const nlohmann::json& data) const {
     auto entity = std::make_unique<Entity>();
-    addComponents(*entity, requiredMember(data, "components"));
+    const nlohmann::json& components = requiredMember(data, "components");
+    readUnderKey("components", [&] { addComponents(*entity, components, true); });
     return entity;
 }
 

@@ -54,7 +54,8 @@ public:
         throw std::runtime_error("Generic deserialization handler not found for json object: " + data.dump());
     }
 
-    // A new entity from {"components": {...}}, blueprint members resolved; not initialised.
+    // A new entity from {"components": {...}}, blueprint members resolved; not initialised. Errors
+    // are orv::JsonErrors with their path from "components" down.
     std::unique_ptr<Entity> entityFromJson(const nlohmann::json& data) const;
     // {"components": ...} of an entity with a persistence component (relative to its blueprint
     // when it has one); null for any other entity.
@@ -77,8 +78,9 @@ public:
     const BlueprintManager& getBlueprintManager() const { return blueprints; }
 
 private:
-    // Adds one component per member of the saved object, in key order, after resolving its blueprint.
-    void addComponents(Entity& entity, const nlohmann::json& saved) const;
+    // Adds one component per member of the saved object, in key order, after resolving its blueprint;
+    // keyInErrors puts the component's key into the path of the errors its factory raises.
+    void addComponents(Entity& entity, const nlohmann::json& saved, bool keyInErrors = false) const;
 
     ComponentFactories componentFactories;
     WorldSystemFactories worldSystemFactories;

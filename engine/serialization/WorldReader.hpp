@@ -17,8 +17,8 @@ class WorldManager;
 // throws and takes the partly built objects with it.
 
 // The manager with its systems initialised before any container is added. A missing
-// "worldContainers" means none (the writer leaves it out for an empty manager); every other
-// missing member is the JSON library's out_of_range.
+// "worldContainers" means none (the writer leaves it out for an empty manager). Errors inside a
+// container, system or entity are orv::JsonErrors with its path ("worldContainers[1].entities[4]").
 std::unique_ptr<WorldManager> worldManagerFromJson(const SerializationManager& types,
                                                    const nlohmann::json& data);
 WorldContainer worldContainerFromJson(const nlohmann::json& data, const SerializationManager& types);

@@ -8,7 +8,9 @@ GameState::GameState() = default;
 
 GameState::~GameState() = default;
 
-void GameState::init() { onInit(); }
+void GameState::init() {
+    onInit();
+}
 
 void GameState::update() {
     if (closed)
@@ -19,7 +21,10 @@ void GameState::update() {
 }
 
 void GameState::walkAndRemove() {
-    // Children appended during the walk sit at the end of the list and are reached too.
+    // Children appended during the walk sit at the end of the list and are reached too. A
+    // teardown of this state's children (its destroy(), called by anyone) moves them off the
+    // list under the walk: the walk ends there.
+    const std::uint64_t walkedTeardowns = teardowns;
     for (auto it = subStates.begin(); it != subStates.end(); ++it) {
         GameState& child = **it;
         if (child.closed)
@@ -27,7 +32,7 @@ void GameState::walkAndRemove() {
         child.onUpdate();
         child.walkAndRemove();
         child.onUpdate_late();
-        if (closed)
+        if (closed || teardowns != walkedTeardowns)
             break;
     }
     subStates.remove_if([](const std::unique_ptr<GameState>& child) { return child->closed; });
@@ -41,7 +46,9 @@ void GameState::close() {
     destroy();
 }
 
-bool GameState::isClosed() const { return closed; }
+bool GameState::isClosed() const {
+    return closed;
+}
 
 void GameState::destroy() {
     for (auto& child : subStates) {
@@ -51,6 +58,7 @@ void GameState::destroy() {
         }
     }
     destroyedSubStates.splice(destroyedSubStates.end(), subStates);
+    ++teardowns;
     onDestroy();
     destroyed.emit();
 }

@@ -3,6 +3,7 @@
 #include "engine/common/Export.hpp"
 #include "engine/signals/Signal.hpp"
 
+#include <cstdint>
 #include <list>
 #include <memory>
 
@@ -43,6 +44,8 @@ private:
     // Children torn down by destroy() may still be running further up the call stack (a child
     // that closed its parent); they are freed at the next removal step or with this state.
     SubStates destroyedSubStates;
+    // Counts destroy() calls, so a walk notices that its list was emptied under it.
+    std::uint64_t teardowns = 0;
     bool closed = false;
     smartsignals::Signal<void()> destroyed;
 };

@@ -1,5 +1,8 @@
 #include "engine/tiles/TileReader.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+#include "engine/common/JsonWhere.hpp"
+
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
@@ -21,8 +24,8 @@ std::vector<Tile> readTiles(const nlohmann::json& document) {
             throw std::runtime_error("origin is array that does not contain tile objects");
     }
     tiles.reserve(document.size());
-    for (const nlohmann::json& element : document)
-        tiles.push_back(readTile(element));
+    for (std::size_t i = 0; i < document.size(); ++i)
+        tiles.push_back(readUnderIndex(i, [&] { return readTile(document[i]); }));
     return tiles;
 }
 
@@ -30,25 +33,32 @@ Tile readTile(const nlohmann::json& object) {
     if (!object.is_object())
         throw std::runtime_error("Tile object is not object");
 
-    std::string id = object.at("tile_id").get<std::string>();
-    std::string name = object.contains("tile_name") ? object.at("tile_name").get<std::string>() : id;
+    std::string id = readUnderKey("tile_id", [&] { return object.at("tile_id").get<std::string>(); });
+    std::string name =
+        object.contains("tile_name")
+            ? readUnderKey("tile_name", [&] { return object.at("tile_name").get<std::string>(); })
+            : id;
     std::vector<std::string> categories;
     if (object.contains("tile_categories"))
-        categories = readTileCategories(object.at("tile_categories"));
+        categories =
+            readUnderKey("tile_categories", [&] { return readTileCategories(object.at("tile_categories")); });
 
-    std::vector<Variant> variantPool{readVariant(object.at("default"))};
+    std::vector<Variant> variantPool{
+        readUnderKey("default", [&] { return readVariant(object.at("default")); })};
     std::vector<VariantRule> variantRules;
     if (object.contains("variants"))
-        readVariantList(object.at("variants"), variantPool, variantRules);
+        readUnderKey("variants", [&] { readVariantList(object.at("variants"), variantPool, variantRules); });
 
     std::vector<Variant> transitionPool;
     std::vector<VariantRule> transitionRules;
     if (object.contains("transitions"))
-        readVariantList(object.at("transitions"), transitionPool, transitionRules);
+        readUnderKey("transitions",
+                     [&] { readVariantList(object.at("transitions"), transitionPool, transitionRules); });
 
-    const std::int32_t priority = object.contains("default_stacking_priority")
-                                      ? object.at("default_stacking_priority").get<std::int32_t>()
-                                      : 0;
+    const std::int32_t priority =
+        object.contains("default_stacking_priority")
+            ? jsonNumber<std::int32_t>(object.at("default_stacking_priority"), "default_stacking_priority")
+            : 0;
 
     return Tile(std::move(id), std::move(name), std::move(categories), std::move(variantPool),
                 std::move(variantRules), priority, std::move(transitionPool), std::move(transitionRules));
@@ -81,7 +91,7 @@ AnimationFrame readAnimationFrame(const nlohmann::json& value) {
         throw std::runtime_error("AnimationFrame has to be array");
     if (value.size() != 5)
         throw std::runtime_error("array of AnimationFrame needs to be size() == 5");
-    const std::int64_t ms = value.at(4).get<std::int64_t>();
+    const std::int64_t ms = readUnderIndex(4, [&] { return jsonNumber<std::int64_t>(value.at(4), ""); });
     if (ms < 0)
         throw std::runtime_error("AnimationFrame duration is negative");
     if (ms > std::numeric_limits<std::int32_t>::max())
@@ -90,8 +100,16 @@ AnimationFrame readAnimationFrame(const nlohmann::json& value) {
 }
 
 sf::IntRect readIntRect(const nlohmann::json& value) {
-    return sf::IntRect(value.at(0).get<int>(), value.at(1).get<int>(), value.at(2).get<int>(),
-                       value.at(3).get<int>());
+    int numbers[4];
+    for (std::size_t i = 0; i < 4; ++i)
+        numbers[i] = readUnderIndex(i, [&] { return jsonNumber<int>(value.at(i), ""); });
+    // Drawing adds the size to the corner, which must not overflow.
+    const auto fits = [](std::int64_t sum) {
+        return sum >= std::numeric_limits<int>::min() && sum <= std::numeric_limits<int>::max();
+    };
+    if (!fits(std::int64_t{numbers[0]} + numbers[2]) || !fits(std::int64_t{numbers[1]} + numbers[3]))
+        throw std::runtime_error("texture rectangle reaches beyond the integer range");
+    return sf::IntRect(numbers[0], numbers[1], numbers[2], numbers[3]);
 }
 
 std::vector<std::string> readTileCategories(const nlohmann::json& value) {

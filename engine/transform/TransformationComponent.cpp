@@ -1,5 +1,8 @@
 #include "engine/transform/TransformationComponent.hpp"
 
+#include "engine/common/Finite.hpp"
+#include "engine/common/JsonNumber.hpp"
+
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -15,16 +18,13 @@ namespace {
 }
 
 void checkFinite(float value, const char* key) {
-    if (!std::isfinite(value))
+    if (!isFinite(value))
         throwNonFinite(key);
 }
 
 // Read wide and checked before narrowing: a number beyond float's range is no position either.
 float readFloat(const nlohmann::json& value, const char* key) {
-    const double wide = value.get<double>();
-    if (!std::isfinite(wide) || std::fabs(wide) > double(std::numeric_limits<float>::max()))
-        throwNonFinite(key);
-    return static_cast<float>(wide);
+    return jsonNumber<float>(value, key);
 }
 
 } // namespace

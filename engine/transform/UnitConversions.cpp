@@ -5,9 +5,8 @@
 namespace orv {
 
 sf::FloatRect pixelRectToUnits(const sf::FloatRect& rect) {
-    constexpr float unitsPerPixel = 0.0625f;
-    return {rect.left * unitsPerPixel, rect.top * unitsPerPixel, rect.width * unitsPerPixel,
-            rect.height * unitsPerPixel};
+    return {rect.left * UnitsPerPixel, rect.top * UnitsPerPixel, rect.width * UnitsPerPixel,
+            rect.height * UnitsPerPixel};
 }
 
 float angleOfVector(const sf::Vector2f& v) {

@@ -7,6 +7,7 @@ namespace orv {
 
 // 16 pixels make one world unit.
 inline constexpr float PixelsPerUnit = 16.f;
+inline constexpr float UnitsPerPixel = 1.f / PixelsPerUnit;
 
 // A rectangle in pixels as world units.
 sf::FloatRect pixelRectToUnits(const sf::FloatRect& rect);

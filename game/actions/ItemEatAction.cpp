@@ -1,5 +1,6 @@
 #include "game/actions/ItemEatAction.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "game/content/Identifiers.hpp"
 #include "game/inventory/Inventory.hpp"
@@ -12,7 +13,7 @@ namespace {
 float nutritionalValue(const nlohmann::json* properties) {
     if (!properties || !properties->is_object() || !properties->contains(id::nutritionalValue))
         throw nlohmann::json::invalid_iterator::create(214, "cannot get value", properties);
-    return properties->at(id::nutritionalValue).get<float>();
+    return orv::jsonNumber<float>(properties->at(id::nutritionalValue), id::nutritionalValue);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "game/ai/AiComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
 #include "engine/transform/TransformationComponent.hpp"
@@ -44,7 +45,7 @@ std::unique_ptr<AiComponent> AiComponent::fromJson(const nlohmann::json& data, A
         behavior = data.at("behavior").get<std::string>();
     float radius = DefaultDetectionRadius;
     if (data.contains("maxDetectionRadius"))
-        radius = data.at("maxDetectionRadius").get<float>();
+        radius = orv::jsonNumber<float>(data.at("maxDetectionRadius"), "maxDetectionRadius");
     return std::make_unique<AiComponent>(std::move(behavior), library, radius);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <nlohmann/json.hpp>
@@ -18,6 +18,8 @@ class World;
 } // namespace orv
 
 namespace tarsk {
+
+class AiComponent;
 
 // Runs the AI of its world: every frame each entity's tree ticks once and its steering force is
 // queued for the next physics step. Registered after the physics system, so the force set now
@@ -38,15 +40,11 @@ public:
     const std::string& getSystemTypeName() const override { return TypeName; }
 
     // In the order they arrived.
-    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+    std::vector<const orv::Entity*> getEntities() const { return entities.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     orv::PhysicsSystem* physicsSystem = nullptr;
-    std::vector<const orv::Entity*> entities;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<AiComponent> entities;
 };
 
 } // namespace tarsk

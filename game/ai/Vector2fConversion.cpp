@@ -2,8 +2,7 @@
 
 #include "bt/Exceptions.hpp"
 
-template <>
-sf::Vector2f bt::convertFromString<sf::Vector2f>(std::string_view text) {
+sf::Vector2f bt::fromText(std::string_view text, As<sf::Vector2f>) {
     const std::vector<std::string_view> parts = bt::splitString(text, ';');
     if (parts.size() != 2)
         throw bt::RuntimeError("invalid input");

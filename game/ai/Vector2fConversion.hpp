@@ -6,9 +6,11 @@
 
 #include <string_view>
 
-// Two-dimensional port values are written "x;y" in tree text ("3.5;-2"). Every translation unit
-// that reads an sf::Vector2f from a port or a blackboard must see this declaration, or it quietly
-// instantiates the library's throwing fallback instead (and the linker may keep that one). The
-// game's nodes include it, and so do the AI component and the tree library headers for their users.
-template <>
-sf::Vector2f bt::convertFromString<sf::Vector2f>(std::string_view text);
+namespace bt {
+
+// Two-dimensional port values are written "x;y" in tree text ("3.5;-2"), each part a finite
+// float. Reading an sf::Vector2f from a port or a blackboard does not compile without this
+// declaration in sight.
+sf::Vector2f fromText(std::string_view text, As<sf::Vector2f>);
+
+} // namespace bt

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <memory>
@@ -24,11 +24,6 @@ class AnimationSystem : public orv::SerializableSystem_template<orv::System_base
 public:
     inline static const std::string& TypeName = id::system::animation;
 
-    struct Entry {
-        const orv::Entity* entity = nullptr;
-        AnimationComponent* component = nullptr;
-    };
-
     AnimationSystem();
 
     static std::unique_ptr<AnimationSystem> create(const nlohmann::json& data);
@@ -41,15 +36,11 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<Entry>& getAnimated() const { return animated; }
+    std::vector<const orv::Entity*> getAnimated() const { return animated.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     TimeSystem* timeSystem = nullptr;
-    std::vector<Entry> animated;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<AnimationComponent> animated;
 };
 
 } // namespace tarsk

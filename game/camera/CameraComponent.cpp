@@ -2,6 +2,7 @@
 
 #include "engine/ecs/Entity.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/lights/Light.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/render/RenderComponent.hpp"
@@ -15,12 +16,12 @@ void CameraComponent::onPreInit(orv::Entity* entity) {
     transform = entity->getComponent<orv::TransformationComponent>();
     const sf::Vector3f position = transform->getPosition();
     view.setViewport({0.f, 0.f, 1.f, 1.f});
-    view.setCenter(position.x * PixelsPerUnit, position.y * PixelsPerUnit);
+    view.setCenter(position.x * orv::PixelsPerUnit, position.y * orv::PixelsPerUnit);
     view.setRotation(transform->getRotation());
     applyScale(transform->getScale());
 
     transform->getPositionChangedSignal().connectTracked(connections, [this](const sf::Vector3f& moved) {
-        view.setCenter(moved.x * PixelsPerUnit, moved.y * PixelsPerUnit);
+        view.setCenter(moved.x * orv::PixelsPerUnit, moved.y * orv::PixelsPerUnit);
     });
     transform->getRotationChangedSignal().connectTracked(
         connections, [this](float degrees) { view.setRotation(degrees); });
@@ -29,7 +30,7 @@ void CameraComponent::onPreInit(orv::Entity* entity) {
 }
 
 void CameraComponent::applyScale(sf::Vector2f scale) {
-    view.setSize(scale.x * viewSize.x * PixelsPerUnit, scale.y * viewSize.y * PixelsPerUnit);
+    view.setSize(scale.x * viewSize.x * orv::PixelsPerUnit, scale.y * viewSize.y * orv::PixelsPerUnit);
 }
 
 void CameraComponent::renderRenderables(sf::RenderTarget& target,

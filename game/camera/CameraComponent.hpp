@@ -25,8 +25,6 @@ class Light;
 // renderables, and the light map seen through that view. Not saved.
 class CameraComponent : public orv::Component {
 public:
-    static constexpr float PixelsPerUnit = 16.f;
-
     CameraComponent() = default;
 
     // Needs the entity's transform; the view follows its position, rotation and scale.

@@ -1,5 +1,6 @@
 #include "game/combat/FighterComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "game/health/HealthComponent.hpp"
 #include "game/json/JsonObject.hpp"
@@ -21,17 +22,13 @@ FighterComponent::FighterComponent(std::uint32_t xpValue,
 
 std::unique_ptr<FighterComponent> FighterComponent::fromJson(const nlohmann::json& data) {
     requireJsonObject(data);
-    // A missing required key reads as null and fails with the type error of a wrong value; a
-    // boolean, which the JSON library would take as a number, fails too.
-    const nlohmann::json xpValue = data.value("xpValue", nlohmann::json());
-    if (!xpValue.is_number())
-        throw nlohmann::json::type_error::create(
-            302, "type must be number, but is " + std::string(xpValue.type_name()), &xpValue);
+    // A missing required key reads as null and fails like a value of the wrong type.
+    const auto xpValue = orv::jsonNumber<std::uint32_t>(data.value("xpValue", nlohmann::json()), "xpValue");
     auto toSpawn = data.value("entitesToSpawnOnDeath", nlohmann::json()).get<std::vector<std::string>>();
     std::vector<std::string> factions;
     if (data.contains("factions"))
         factions = data["factions"].get<std::vector<std::string>>();
-    return std::make_unique<FighterComponent>(xpValue.get<std::uint32_t>(), toSpawn, std::move(factions));
+    return std::make_unique<FighterComponent>(xpValue, toSpawn, std::move(factions));
 }
 
 void FighterComponent::onPreInit(orv::Entity* entity) {

@@ -7,8 +7,6 @@
 #include "game/combat/FighterComponent.hpp"
 #include "game/health/HealthComponent.hpp"
 
-#include <algorithm>
-#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -26,41 +24,28 @@ std::unique_ptr<FighterSystem> FighterSystem::fromJson(const nlohmann::json&, En
 
 void FighterSystem::onPreInit(orv::World* owner) {
     world = owner;
-    world->getEntitiesAddedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
-    world->getEntitiesRemovedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
+    fighters.follow(
+        *world,
+        [this](const orv::Entity* entity, FighterComponent& fighter) { onFighterAdded(entity, fighter); },
+        [this](const orv::Entity* entity, FighterComponent&) { onFighterRemoved(entity); });
 }
 
-void FighterSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
-    for (const orv::Entity* entity : batch) {
-        auto* fighter = entity->findComponent<FighterComponent>();
-        if (!fighter)
-            continue;
-        smartsignals::ScopedConnections& tracked = fighterConnections[entity];
-        fighter->attackRequested.connectTracked(
-            tracked, [this, entity](Attack* attack) { resolveAttack(entity, *attack); });
-        fighter->died.connectTracked(tracked, [this, entity] { spawnDeathEntities(entity); });
-        // A fighter brought back to life can leave remains again at its next death.
-        entity->getComponent<HealthComponent>()->healthChanged.connectTracked(
-            tracked, [this, entity](float health) {
-                if (health > 0.f)
-                    remainsSpawned.erase(entity);
-            });
-        fighters.push_back(entity);
-    }
+void FighterSystem::onFighterAdded(const orv::Entity* entity, FighterComponent& fighter) {
+    smartsignals::ScopedConnections& tracked = fighterConnections[entity];
+    fighter.attackRequested.connectTracked(
+        tracked, [this, entity](Attack* attack) { resolveAttack(entity, *attack); });
+    fighter.died.connectTracked(tracked, [this, entity] { spawnDeathEntities(entity); });
+    // A fighter brought back to life can leave remains again at its next death.
+    entity->getComponent<HealthComponent>()->healthChanged.connectTracked(
+        tracked, [this, entity](float health) {
+            if (health > 0.f)
+                remainsSpawned.erase(entity);
+        });
 }
 
-void FighterSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
-    std::vector<const orv::Entity*> gone(batch);
-    std::sort(gone.begin(), gone.end(), std::less<>());
-    std::erase_if(fighters, [&gone](const orv::Entity* entity) {
-        return std::binary_search(gone.begin(), gone.end(), entity, std::less<>());
-    });
-    for (const orv::Entity* entity : gone) {
-        fighterConnections.erase(entity);
-        remainsSpawned.erase(entity);
-    }
+void FighterSystem::onFighterRemoved(const orv::Entity* entity) {
+    fighterConnections.erase(entity);
+    remainsSpawned.erase(entity);
 }
 
 void FighterSystem::resolveAttack(const orv::Entity* attacker, Attack& attack) {

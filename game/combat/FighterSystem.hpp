@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
@@ -20,6 +21,7 @@ class World;
 namespace tarsk {
 
 class Attack;
+class FighterComponent;
 
 // Carries out the attacks the fighters of its world request, tells each attacker whom it
 // killed, and puts the entities a fighter leaves behind where it died. Everything happens in
@@ -40,23 +42,22 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getFighters() const { return fighters; }
+    std::vector<const orv::Entity*> getFighters() const { return fighters.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
+    void onFighterAdded(const orv::Entity* entity, FighterComponent& fighter);
+    void onFighterRemoved(const orv::Entity* entity);
     void resolveAttack(const orv::Entity* attacker, Attack& attack);
     void spawnDeathEntities(const orv::Entity* dead);
 
     EntityMaker makeEntity;
     orv::World* world = nullptr;
-    std::vector<const orv::Entity*> fighters;
+    orv::EntityTracker<FighterComponent> fighters;
     // Per fighter, dropped when it leaves the world.
     std::unordered_map<const orv::Entity*, smartsignals::ScopedConnections> fighterConnections;
     // Fighters whose remains are already out: a corpse hit again before the health system takes
     // it away reports its death again, but must not drop its loot twice.
     std::unordered_set<const orv::Entity*> remainsSpawned;
-    smartsignals::ScopedConnections connections;
 };
 
 } // namespace tarsk

@@ -1,5 +1,8 @@
 #include "game/daynight/DayNightCycleDataManager.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+#include "engine/common/JsonText.hpp"
+#include "engine/common/JsonWhere.hpp"
 #include "engine/common/Lookup.hpp"
 
 #include <algorithm>
@@ -14,13 +17,14 @@ namespace {
 
 // Bad values are refused here, once, rather than failing every frame of the world using them.
 DayNightCycleState readState(const std::string& id, const nlohmann::json& json) {
-    const float begin = json.at("beginPercent").get<float>();
+    const float begin = orv::jsonNumber<float>(json.at("beginPercent"), "beginPercent");
     if (!(begin >= 0.0f && begin <= 1.0f))
         throw std::runtime_error("dayNightCycle \"" + id + "\": beginPercent must lie in [0, 1]");
     const nlohmann::json& color = json.at("color");
     sf::Uint8 channels[4];
     for (std::size_t i = 0; i < 4; ++i) {
-        const double value = color.at(i).get<double>();
+        const double value =
+            orv::readUnderElement("color", i, [&] { return orv::jsonNumber<double>(color.at(i), ""); });
         if (!(value >= 0.0 && value <= 255.0))
             throw std::runtime_error("dayNightCycle \"" + id + "\": colour channels must lie in [0, 255]");
         channels[i] = static_cast<sf::Uint8>(value);
@@ -37,20 +41,25 @@ void DayNightCycleDataManager::loadDirectory(const std::filesystem::path& direct
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    for (const auto& file : files) {
-        std::ifstream stream(file, std::ios::binary);
-        const nlohmann::json document = nlohmann::json::parse(stream);
-        if (document.is_object()) {
-            addDefinition(document);
-        } else if (document.is_array()) {
-            for (const auto& element : document) {
-                if (!element.is_object())
+    for (const auto& file : files)
+        orv::readFromFile(file.generic_string(), [&] { loadFile(file); });
+}
+
+void DayNightCycleDataManager::loadFile(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    const nlohmann::json document = orv::parseJsonText(orv::readAllText(stream));
+    if (document.is_object()) {
+        addDefinition(document);
+    } else if (document.is_array()) {
+        for (std::size_t i = 0; i < document.size(); ++i) {
+            orv::readUnderIndex(i, [&] {
+                if (!document[i].is_object())
                     throw std::runtime_error("invalid element in dayNightCycle file array");
-                addDefinition(element);
-            }
-        } else {
-            throw std::runtime_error("invalid dayNightCycle file");
+                addDefinition(document[i]);
+            });
         }
+    } else {
+        throw std::runtime_error("invalid dayNightCycle file");
     }
 }
 

@@ -21,6 +21,7 @@ public:
     std::size_t size() const { return definitions.size(); }
 
 private:
+    void loadFile(const std::filesystem::path& file);
     std::map<std::string, DayNightCycleDefinition> definitions;
 };
 

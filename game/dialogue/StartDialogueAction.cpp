@@ -1,6 +1,7 @@
 #include "game/dialogue/StartDialogueAction.hpp"
 
 #include "engine/ecs/Entity.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/actions/TargetBounds.hpp"
 #include "game/dialogue/DialogueReceiverComponent.hpp"
 #include "game/dialogue/DialogueSenderComponent.hpp"
@@ -20,9 +21,7 @@ std::unique_ptr<Action> StartDialogueAction::makeFor(const orv::Entity* actor, c
 
 sf::FloatRect StartDialogueAction::getTargetBounds() const {
     if (const auto* sprite = target->findComponent<SpriteComponent>()) {
-        const sf::FloatRect pixels = sprite->getGlobalBounds();
-        constexpr float unit = SpriteComponent::PixelsPerUnit;
-        return {pixels.left / unit, pixels.top / unit, pixels.width / unit, pixels.height / unit};
+        return orv::pixelRectToUnits(sprite->getGlobalBounds());
     }
     return bodyBounds(*target);
 }

@@ -1,5 +1,7 @@
 #include "game/health/HealthComponent.hpp"
 
+#include "engine/common/Finite.hpp"
+#include "engine/common/JsonNumber.hpp"
 #include "game/json/JsonObject.hpp"
 
 #include <cmath>
@@ -10,14 +12,9 @@ namespace tarsk {
 
 namespace {
 
-// Only numbers: the JSON library would quietly take a boolean. A missing key reads as null and
-// fails the same way as a value of the wrong type.
+// A missing key reads as null and fails the same way as a value of the wrong type.
 float numberAt(const nlohmann::json& data, const char* key) {
-    const nlohmann::json value = data.value(key, nlohmann::json());
-    if (!value.is_number())
-        throw nlohmann::json::type_error::create(
-            302, "type must be number, but is " + std::string(value.type_name()), &value);
-    return value.get<float>();
+    return orv::jsonNumber<float>(data.value(key, nlohmann::json()), key);
 }
 
 } // namespace
@@ -41,7 +38,7 @@ nlohmann::json HealthComponent::toJsonData() const {
 }
 
 void HealthComponent::changeHealth(float delta) {
-    if (!std::isfinite(delta))
+    if (!orv::isFinite(delta))
         throw std::invalid_argument("HealthComponent: health change is not finite");
     health += delta;
     if (health > maxHealth)

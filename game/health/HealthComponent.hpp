@@ -38,6 +38,11 @@ public:
     float getMaxStamina() const { return maxStamina; }
     bool isDead() const { return health <= 0.f; }
 
+    // A creature whose owner ends it (the player, whose state still runs the frame it dies in)
+    // stays in its world when dead; the health system leaves it there. Not saved.
+    void keepWhenDead() { removedWhenDead = false; }
+    bool isRemovedWhenDead() const { return removedWhenDead; }
+
     smartsignals::Signal<void(float)> healthChanged;
     // Stamina never changes after loading yet; these two are here for listeners to connect to.
     smartsignals::Signal<void(float)> staminaChanged;
@@ -49,6 +54,7 @@ private:
     float maxStamina;
     float health;
     float stamina;
+    bool removedWhenDead = true;
 };
 
 } // namespace tarsk

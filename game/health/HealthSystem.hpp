@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <memory>
@@ -15,6 +15,8 @@ class World;
 } // namespace orv
 
 namespace tarsk {
+
+class HealthComponent;
 
 // Takes the dead out of the world once per frame, so a creature killed during a frame stays
 // (and can still be hit) until this system's next turn. Saved as "HealthSystem", without data.
@@ -29,20 +31,17 @@ public:
     // Only entities added from here on are watched.
     void onPreInit(orv::World* owner) override;
     void onInit() override {}
-    // Removes every watched entity whose health is gone, in one batch, in arrival order.
+    // Removes every watched entity whose health is gone, in one batch, in arrival order; one kept
+    // when dead stays.
     void onUpdate() override;
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+    std::vector<const orv::Entity*> getEntities() const { return entities.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     orv::World* world = nullptr;
-    std::vector<const orv::Entity*> entities;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<HealthComponent> entities;
 };
 
 } // namespace tarsk

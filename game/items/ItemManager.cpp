@@ -1,5 +1,6 @@
 #include "game/items/ItemManager.hpp"
 
+#include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -24,8 +25,11 @@ void ItemManager::loadDirectory(const std::filesystem::path& folder) {
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    for (const std::filesystem::path& file : files)
-        loadItemFile(resources.get(file.generic_string()).getCache<orv::JsonResourceCache>()->get());
+    for (const std::filesystem::path& file : files) {
+        const std::string name = file.generic_string();
+        orv::readFromFile(
+            name, [&] { loadItemFile(resources.get(name).getCache<orv::JsonResourceCache>()->get()); });
+    }
 }
 
 void ItemManager::loadItemFile(const nlohmann::json& file) {
@@ -35,21 +39,44 @@ void ItemManager::loadItemFile(const nlohmann::json& file) {
     }
     if (!file.is_array())
         throw std::runtime_error("invalid item file");
-    for (const nlohmann::json& element : file) {
-        if (!element.is_object())
-            throw std::runtime_error("invalid element in item file array");
-        loadItemObject(element);
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        orv::readUnderIndex(i, [&] {
+            if (!file[i].is_object())
+                throw std::runtime_error("invalid element in item file array");
+            loadItemObject(file[i]);
+        });
     }
 }
 
+namespace {
+
+std::string requiredString(const nlohmann::json& object, const char* key) {
+    return orv::readUnderKey(key, [&] { return object.at(key).get<std::string>(); });
+}
+
+} // namespace
+
 void ItemManager::loadItemObject(const nlohmann::json& object) {
     ItemDefinition definition;
-    definition.id = object.at("id").get<std::string>();
-    definition.name = object.at("name").get<std::string>();
-    definition.iconTexture = object.at("iconTexture").get<std::string>();
+    definition.id = requiredString(object, "id");
+    definition.name = requiredString(object, "name");
+    definition.iconTexture = requiredString(object, "iconTexture");
     if (auto it = object.find("properties"); it != object.end())
         definition.properties = *it;
+    checkIcon(definition);
     definitions.push_back(std::move(definition));
+}
+
+void ItemManager::checkIcon(const ItemDefinition& definition) {
+    // Decoded now and kept by the resource, so a broken icon stops the start instead of the first
+    // pickup or cook; the texture itself is still made on first use.
+    const std::string path = id::itemsFolder + definition.iconTexture;
+    try {
+        resources.get(path).getCache<PredefinedItem::Icon>();
+    } catch (const std::exception& error) {
+        throw std::runtime_error("item " + definition.id + ": cannot load its icon " + path + " (" +
+                                 error.what() + ")");
+    }
 }
 
 const ItemDefinition* ItemManager::findDefinition(const std::string& id) const {

@@ -28,9 +28,11 @@ public:
     ItemManager& operator=(const ItemManager&) = delete;
 
     // Every regular file below the folder whose extension is exactly ".json", in path order.
+    // Errors are orv::JsonErrors naming the file and the path of the bad value.
     void loadDirectory(const std::filesystem::path& folder);
-    // One item object, or an array of them. Throws std::runtime_error for anything else; the
-    // elements of an array before a bad one stay defined.
+    // One item object, or an array of them. Throws std::runtime_error for anything else and for
+    // an icon that cannot be read or decoded; the elements of an array before a bad one stay
+    // defined. Errors in an element or a member are orv::JsonErrors with its path ("[2].iconTexture").
     void loadItemFile(const nlohmann::json& file);
 
     // A new item of the first kind with that id; std::runtime_error when none has it.
@@ -44,6 +46,7 @@ public:
 
 private:
     void loadItemObject(const nlohmann::json& object);
+    void checkIcon(const ItemDefinition& definition);
 
     orv::ResourceManager& resources;
     orv::SerializationManager& serialization;

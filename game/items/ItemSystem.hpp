@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace orv {
@@ -16,6 +18,7 @@ class World;
 namespace tarsk {
 
 class ItemCollectorComponent;
+class ItemComponent;
 
 // Keeps track of the item entities and item collectors of its world, and removes an item
 // entity at the end of the frame once a collector announces it. Saved as "ItemSystem", without data.
@@ -34,23 +37,17 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getItemEntities() const { return items; }
-    std::vector<const orv::Entity*> getCollectors() const;
+    std::vector<const orv::Entity*> getItemEntities() const { return items.entities(); }
+    std::vector<const orv::Entity*> getCollectors() const { return collectors.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
-    struct Collector {
-        const orv::Entity* entity;
-        ItemCollectorComponent* component;
-        smartsignals::u64 connection;
-    };
+    void onCollectorAdded(const orv::Entity* entity, ItemCollectorComponent& collector);
 
     orv::World* world = nullptr;
-    std::vector<const orv::Entity*> items;
-    std::vector<Collector> collectors;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<ItemComponent> items;
+    orv::EntityTracker<ItemCollectorComponent> collectors;
+    // Per collector, dropped when it leaves the world.
+    std::unordered_map<const orv::Entity*, smartsignals::ScopedConnections> collectorConnections;
 };
 
 } // namespace tarsk

@@ -1,5 +1,6 @@
 #include "game/level/LevelSkillComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "game/combat/FighterComponent.hpp"
 #include "game/json/JsonObject.hpp"
@@ -15,14 +16,9 @@ namespace {
 
 constexpr std::int64_t IntMax = std::numeric_limits<std::int32_t>::max();
 
-// Only numbers: the JSON library would quietly take a boolean. A missing key reads as null and
-// fails the same way as a value of the wrong type.
+// A missing key reads as null and fails the same way as a value of the wrong type.
 std::int32_t integerAt(const nlohmann::json& data, const char* key) {
-    const nlohmann::json value = data.value(key, nlohmann::json());
-    if (!value.is_number())
-        throw nlohmann::json::type_error::create(
-            302, "type must be number, but is " + std::string(value.type_name()), &value);
-    return value.get<std::int32_t>();
+    return orv::jsonNumber<std::int32_t>(data.value(key, nlohmann::json()), key);
 }
 
 } // namespace

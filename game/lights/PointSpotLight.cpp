@@ -1,5 +1,7 @@
 #include "game/lights/PointSpotLight.hpp"
 
+#include "engine/common/Finite.hpp"
+#include "engine/common/JsonNumber.hpp"
 #include "game/lights/PointSpotLightRenderer.hpp"
 
 #include <algorithm>
@@ -13,7 +15,7 @@ namespace tarsk {
 namespace {
 
 float checkedRadius(float radius) {
-    if (!std::isfinite(radius) || radius <= 0.f || radius > PointSpotLight::MaxRadius)
+    if (!orv::isFinite(radius) || radius <= 0.f || radius > PointSpotLight::MaxRadius)
         throw std::invalid_argument("PointSpotLight radius must be a positive finite number of at most " +
                                     std::to_string(int(PointSpotLight::MaxRadius)) + " units, got " +
                                     std::to_string(radius));
@@ -25,7 +27,7 @@ float clampedFocus(float focus) {
 }
 
 std::uint8_t readChannel(const nlohmann::json& data, const char* key) {
-    return static_cast<std::uint8_t>(std::clamp(data.at(key).get<double>(), 0.0, 255.0));
+    return static_cast<std::uint8_t>(std::clamp(orv::jsonNumber<double>(data.at(key), key), 0.0, 255.0));
 }
 
 } // namespace
@@ -38,8 +40,8 @@ PointSpotLight::PointSpotLight(float radius, float focus, sf::Color color)
 std::unique_ptr<PointSpotLight> PointSpotLight::fromJson(const nlohmann::json& data) {
     const sf::Color color(readChannel(data, "color.r"), readChannel(data, "color.g"),
                           readChannel(data, "color.b"), readChannel(data, "color.a"));
-    const float focus = data.at("focus").get<float>();
-    const float radius = data.at("radius").get<float>();
+    const float focus = orv::jsonNumber<float>(data.at("focus"), "focus");
+    const float radius = orv::jsonNumber<float>(data.at("radius"), "radius");
     return std::make_unique<PointSpotLight>(radius, focus, color);
 }
 

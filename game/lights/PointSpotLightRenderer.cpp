@@ -1,5 +1,6 @@
 #include "game/lights/PointSpotLightRenderer.hpp"
 
+#include "engine/transform/UnitConversions.hpp"
 #include "game/lights/LightShader.hpp"
 #include "game/lights/PointSpotLight.hpp"
 
@@ -12,19 +13,13 @@
 
 namespace tarsk {
 
-namespace {
-
-constexpr float PixelsPerUnit = 16.f;
-
-} // namespace
-
 PointSpotLightRenderer::PointSpotLightRenderer(const PointSpotLight& light)
     : light(&light), shader(LightShader::shared()) {}
 
 PointSpotLightRenderer::~PointSpotLightRenderer() = default;
 
 unsigned PointSpotLightRenderer::textureSide(float radius) {
-    return std::max(1u, static_cast<unsigned>(2.f * radius * PixelsPerUnit));
+    return std::max(1u, static_cast<unsigned>(2.f * radius * orv::PixelsPerUnit));
 }
 
 // The light's look is fixed, so the disc is shaded once per texture rather than every frame.
@@ -43,7 +38,7 @@ bool PointSpotLightRenderer::prepareDisc() const {
     if (discReady)
         return true;
 
-    const float radius = light->getRadius() * PixelsPerUnit;
+    const float radius = light->getRadius() * orv::PixelsPerUnit;
     const float half = float(side) / 2.f;
     const sf::Color color = light->getColor();
     sf::CircleShape disc(radius, 30);
@@ -70,7 +65,7 @@ void PointSpotLightRenderer::draw(sf::RenderTarget& target, sf::RenderStates sta
     sf::Sprite sprite(texture->getTexture());
     const float half = float(texture->getSize().x) / 2.f;
     sprite.setOrigin(half, half);
-    sprite.setPosition(light->getPosition() * PixelsPerUnit);
+    sprite.setPosition(light->getPosition() * orv::PixelsPerUnit);
     target.draw(sprite, states);
 }
 

@@ -3,7 +3,6 @@
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "game/needs/AgricultureComponent.hpp"
-#include "game/needs/EntityList.hpp"
 #include "game/time/TimeSystem.hpp"
 
 namespace tarsk {
@@ -16,20 +15,13 @@ std::unique_ptr<AgricultureSystem> AgricultureSystem::create(const nlohmann::jso
 
 void AgricultureSystem::onPreInit(orv::World* world) {
     timeSystem = world->getSystem<TimeSystem>();
-    world->getEntitiesAddedSignal().connectTracked(connections,
-                                                   [this](const std::vector<const orv::Entity*>& batch) {
-                                                       appendHolders<AgricultureComponent>(entities, batch);
-                                                   });
-    world->getEntitiesRemovedSignal().connectTracked(
-        connections,
-        [this](const std::vector<const orv::Entity*>& batch) { eraseEntities(entities, batch); });
+    entities.follow(*world);
     timeSystem->getTickSignal().connectTracked(connections, [this] { onTick(); });
 }
 
 void AgricultureSystem::onTick() {
     const sf::Time delta = timeSystem->getGameTimeDelta();
-    for (const orv::Entity* entity : entities)
-        entity->getComponent<AgricultureComponent>()->grow(delta);
+    entities.forEach([delta](const orv::Entity*, AgricultureComponent& field) { field.grow(delta); });
 }
 
 } // namespace tarsk

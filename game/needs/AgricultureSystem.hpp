@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
@@ -16,6 +17,7 @@ class World;
 
 namespace tarsk {
 
+class AgricultureComponent;
 class TimeSystem;
 
 // Hands each frame's game time to the agriculture components of its world, on the time
@@ -36,13 +38,13 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+    std::vector<const orv::Entity*> getEntities() const { return entities.entities(); }
 
 private:
     void onTick();
 
     TimeSystem* timeSystem = nullptr;
-    std::vector<const orv::Entity*> entities;
+    orv::EntityTracker<AgricultureComponent> entities;
     smartsignals::ScopedConnections connections;
 };
 

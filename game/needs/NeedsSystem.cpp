@@ -2,7 +2,6 @@
 
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
-#include "game/needs/EntityList.hpp"
 #include "game/needs/NeedsComponent.hpp"
 #include "game/time/TimeSystem.hpp"
 
@@ -22,24 +21,15 @@ float NeedsSystem::drainFor(sf::Time gameTime) {
 
 void NeedsSystem::onPreInit(orv::World* world) {
     timeSystem = world->getSystem<TimeSystem>();
-    world->getEntitiesAddedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
-    world->getEntitiesRemovedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
-}
-
-void NeedsSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
-    appendHolders<NeedsComponent>(entities, batch);
-}
-
-void NeedsSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
-    eraseEntities(entities, batch);
+    entities.follow(*world);
 }
 
 void NeedsSystem::onUpdate() {
     const float drain = drainFor(timeSystem->getGameTimeDelta());
-    for (const orv::Entity* entity : entities)
-        entity->getComponent<NeedsComponent>()->changeNeeds({drain, drain});
+    // A listener of the change may add or remove entities.
+    entities.forEach([drain](const orv::Entity*, NeedsComponent& needs) {
+        needs.changeNeeds({drain, drain});
+    });
 }
 
 } // namespace tarsk

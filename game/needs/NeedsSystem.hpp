@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <SFML/System/Time.hpp>
@@ -18,6 +18,7 @@ class World;
 
 namespace tarsk {
 
+class NeedsComponent;
 class TimeSystem;
 
 // Drains the needs of every creature of its world with game time: 0.05 per real second at the
@@ -40,15 +41,11 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getEntities() const { return entities; }
+    std::vector<const orv::Entity*> getEntities() const { return entities.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     TimeSystem* timeSystem = nullptr;
-    std::vector<const orv::Entity*> entities;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<NeedsComponent> entities;
 };
 
 } // namespace tarsk

@@ -1,5 +1,7 @@
 #include "game/orientation/Facing.hpp"
 
+#include "engine/common/Finite.hpp"
+
 #include <cmath>
 #include <numbers>
 
@@ -19,7 +21,7 @@ constexpr Orientation BySector[8] = {
 } // namespace
 
 Orientation facingForAngle(double degrees) {
-    if (!std::isfinite(degrees))
+    if (!orv::isFinite(degrees))
         return OrientationComponent::EAST;
     // atan2 counts clockwise from the right on a y-down screen, the codes clockwise from straight
     // down: -90 degrees, plus half a sector so that dividing by 45 centres each sector, is +292.5.

@@ -1,5 +1,6 @@
 #include "game/orientation/OrientationComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "game/json/JsonObject.hpp"
 
 #include <stdexcept>
@@ -13,7 +14,8 @@ std::unique_ptr<OrientationComponent> OrientationComponent::fromJson(const nlohm
     const auto it = data.find("orientation");
     if (it == data.end())
         throw std::logic_error("json does not contain required value");
-    return std::make_unique<OrientationComponent>(static_cast<Orientation>(it->get<std::uint32_t>()));
+    return std::make_unique<OrientationComponent>(
+        static_cast<Orientation>(orv::jsonNumber<std::uint32_t>(*it, "orientation")));
 }
 
 nlohmann::json OrientationComponent::toJsonData() const {

@@ -5,8 +5,6 @@
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/portals/PortalComponent.hpp"
 
-#include <algorithm>
-
 namespace tarsk {
 
 LocalPortalSystem::LocalPortalSystem() : SerializableSystem_template(0) {}
@@ -16,28 +14,12 @@ std::unique_ptr<LocalPortalSystem> LocalPortalSystem::create(const nlohmann::jso
 }
 
 void LocalPortalSystem::onPreInit(orv::World* world) {
-    world->getEntitiesAddedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
-    world->getEntitiesRemovedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
-}
-
-void LocalPortalSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
-    for (const orv::Entity* entity : batch) {
-        if (entity->findComponent<PortalComponent>())
-            portals.push_back(entity);
-    }
-}
-
-void LocalPortalSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
-    std::erase_if(portals, [&batch](const orv::Entity* entity) {
-        return std::find(batch.begin(), batch.end(), entity) != batch.end();
-    });
+    portals.follow(*world);
 }
 
 sf::Vector2f LocalPortalSystem::findPortal(std::uint64_t id) const {
-    for (const orv::Entity* entity : portals) {
-        if (entity->getComponent<PortalComponent>()->getId() == id)
+    for (const auto& [entity, portal] : portals) {
+        if (portal->getId() == id)
             return entity->getComponent<orv::TransformationComponent>()->getPositionXY();
     }
     return {0.f, 0.f};

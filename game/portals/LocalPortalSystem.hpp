@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <SFML/System/Vector2.hpp>
@@ -19,6 +19,8 @@ class World;
 } // namespace orv
 
 namespace tarsk {
+
+class PortalComponent;
 
 // Knows the portals of one world, so that a traveller can be placed at the portal it arrives
 // through. Saved as "LocalPortalSystem", without data.
@@ -41,14 +43,10 @@ public:
     sf::Vector2f findPortal(std::uint64_t id) const;
 
     // In the order they entered the world.
-    const std::vector<const orv::Entity*>& getPortals() const { return portals; }
+    std::vector<const orv::Entity*> getPortals() const { return portals.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
-    std::vector<const orv::Entity*> portals;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<PortalComponent> portals;
 };
 
 } // namespace tarsk

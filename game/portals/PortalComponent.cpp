@@ -1,5 +1,7 @@
 #include "game/portals/PortalComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
+
 namespace tarsk {
 
 PortalComponent::PortalComponent(std::uint64_t id, Target target, bool hasTarget)
@@ -10,11 +12,12 @@ std::unique_ptr<PortalComponent> PortalComponent::fromJson(const nlohmann::json&
     if (!data.is_object())
         return portal;
     if (auto it = data.find("id"); it != data.end())
-        portal->id = it->get<std::uint64_t>();
+        portal->id = orv::jsonNumber<std::uint64_t>(*it, "id");
     if (auto it = data.find("target_world"); it != data.end())
-        portal->target.first = it->get<std::uint32_t>();
+        portal->target.first =
+            it->is_boolean() ? it->get<bool>() : orv::jsonNumber<std::uint32_t>(*it, "target_world");
     if (auto it = data.find("target_id"); it != data.end())
-        portal->target.second = it->get<std::uint64_t>();
+        portal->target.second = orv::jsonNumber<std::uint64_t>(*it, "target_id");
     if (auto it = data.find("hasTarget"); it != data.end())
         portal->targetSet = it->get<bool>();
     return portal;

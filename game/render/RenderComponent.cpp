@@ -4,6 +4,7 @@
 #include "engine/render/ForwardRenderer.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 
 namespace tarsk {
 
@@ -33,7 +34,7 @@ void RenderComponent::addRenderer(sf::Drawable* drawable) {
 sf::Vector3f RenderComponent::getSortPosition() const {
     if (!transform)
         return sortingOffset;
-    return transform->getPosition() * PixelsPerUnit + sortingOffset;
+    return transform->getPosition() * orv::PixelsPerUnit + sortingOffset;
 }
 
 } // namespace tarsk

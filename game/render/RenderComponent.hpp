@@ -21,8 +21,6 @@ namespace tarsk {
 class RenderComponent : public orv::SerializableComponent, public orv::Renderable {
 public:
     inline static const std::string& Name = id::component::render;
-    static constexpr float PixelsPerUnit = 16.f;
-
     RenderComponent() = default;
 
     // "sortingOffset.x", ".y" and ".z" are required numbers.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -27,14 +27,8 @@ class RenderSystem : public orv::SerializableSystem_template<orv::System_base<or
 public:
     inline static const std::string& TypeName = id::system::render;
 
-    struct RenderableEntry {
-        const orv::Entity* entity = nullptr;
-        RenderComponent* component = nullptr;
-    };
-    struct LightEntry {
-        const orv::Entity* entity = nullptr;
-        LightComponent* component = nullptr;
-    };
+    using RenderableEntry = orv::EntityTracker<RenderComponent>::Entry;
+    using LightEntry = orv::EntityTracker<LightComponent>::Entry;
 
     RenderSystem();
 
@@ -48,9 +42,9 @@ public:
     const std::string& getSystemTypeName() const override { return TypeName; }
 
     // In arrival order until sorted.
-    const std::vector<RenderableEntry>& getRenderables() const { return renderables; }
+    const std::vector<RenderableEntry>& getRenderables() { return renderables.entries(); }
     // In arrival order.
-    const std::vector<LightEntry>& getLights() const { return lights; }
+    const std::vector<LightEntry>& getLights() { return lights.entries(); }
 
     sf::Color getAmbientColor() const { return ambientColor; }
     void setAmbientColor(sf::Color color) { ambientColor = color; }
@@ -61,14 +55,10 @@ public:
     void sortRenderables();
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
-    std::vector<RenderableEntry> renderables;
-    std::vector<LightEntry> lights;
+    orv::EntityTracker<RenderComponent> renderables;
+    orv::EntityTracker<LightComponent> lights;
     sf::Color ambientColor{0, 0, 0, 0};
     std::vector<RenderableEntry> scratch;
-    smartsignals::ScopedConnections connections;
 };
 
 } // namespace tarsk

@@ -1,10 +1,12 @@
 #include "game/render/SpriteComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/render/DrawableRenderer.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/SpriteAnchor.hpp"
 
@@ -37,7 +39,7 @@ std::int32_t readAnchor(const nlohmann::json& data) {
 
 int readOptionalInt(const nlohmann::json& data, const char* key) {
     const auto it = data.find(key);
-    return it == data.end() ? 0 : it->get<int>();
+    return it == data.end() ? 0 : orv::jsonNumber<int>(*it, key);
 }
 
 } // namespace
@@ -140,8 +142,8 @@ void SpriteComponent::updatePosition() {
     const sf::Vector3f position = transform->getPosition();
     const sf::Vector2f scale = transform->getScale();
     sprite().setPosition(
-        position.x * PixelsPerUnit - bounds.width / 2.f + scale.x * description.positionOffset.x,
-        position.y * PixelsPerUnit - bounds.height / 2.f + scale.y * description.positionOffset.y);
+        position.x * orv::PixelsPerUnit - bounds.width / 2.f + scale.x * description.positionOffset.x,
+        position.y * orv::PixelsPerUnit - bounds.height / 2.f + scale.y * description.positionOffset.y);
 }
 
 void SpriteComponent::updateAnchor() {

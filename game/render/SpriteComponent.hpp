@@ -25,8 +25,6 @@ class RenderComponent;
 class SpriteComponent : public orv::SerializableComponent, public orv::Renderable {
 public:
     inline static const std::string& Name = id::component::sprite;
-    static constexpr float PixelsPerUnit = 16.f;
-
     // The anchor must be 0-8 (std::invalid_argument otherwise).
     SpriteComponent(orv::ResourceManager& resources, SpriteDescription description);
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -32,6 +33,11 @@ std::unique_ptr<SpawnerComponent> SpawnerComponent::fromJson(const nlohmann::jso
     settings.entityIdToSpawn = orv::getRequiredJsonValue<std::string>(data, "entityIdToSpawn");
     // In microseconds as sf::Time counts them, so long intervals do not wrap a 32-bit millisecond count.
     const auto interval = orv::getRequiredJsonValue<std::int64_t>(data, "timeBetweenSpawnEvents");
+    constexpr std::int64_t Longest = std::numeric_limits<std::int64_t>::max() / 1000;
+    if (interval < -Longest || interval > Longest)
+        throw orv::JsonError("timeBetweenSpawnEvents", "must be a whole number of milliseconds within +-" +
+                                                           std::to_string(Longest) + ", but is " +
+                                                           std::to_string(interval));
     settings.timeBetweenSpawnEvents = sf::microseconds(interval * 1000);
     settings.spawnProbability = orv::getRequiredJsonValue<float>(data, "spawnProbability");
     settings.spawnCount = orv::getRequiredJsonValue<std::int32_t>(data, "spawnCount");

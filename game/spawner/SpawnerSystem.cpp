@@ -5,7 +5,6 @@
 #include "game/spawner/SpawnerComponent.hpp"
 #include "game/time/TimeSystem.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -27,32 +26,16 @@ std::unique_ptr<SpawnerSystem> SpawnerSystem::create(const nlohmann::json&, Enti
 void SpawnerSystem::onPreInit(orv::World* owner) {
     world = owner;
     timeSystem = owner->getSystem<TimeSystem>();
-    owner->getEntitiesAddedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
-    owner->getEntitiesRemovedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
-}
-
-void SpawnerSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
-    for (const orv::Entity* entity : batch) {
-        if (entity->findComponent<SpawnerComponent>())
-            spawners.push_back(entity);
-    }
-}
-
-void SpawnerSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
-    std::erase_if(spawners, [&batch](const orv::Entity* entity) {
-        return std::find(batch.begin(), batch.end(), entity) != batch.end();
-    });
+    spawners.follow(*owner);
 }
 
 void SpawnerSystem::onUpdate() {
     const sf::Time delta = timeSystem->getGameTimeDelta();
-    // A walk over a copy: what the spawners make joins the world, and may itself be a spawner,
-    // which then starts with the next frame.
-    const std::vector<const orv::Entity*> current = spawners;
-    for (const orv::Entity* entity : current)
-        entity->getComponent<SpawnerComponent>()->update(*world, delta, makeEntity, random);
+    // What the spawners make joins the world, and may itself be a spawner, which then starts
+    // with the next frame.
+    spawners.forEach([this, delta](const orv::Entity*, SpawnerComponent& spawner) {
+        spawner.update(*world, delta, makeEntity, random);
+    });
 }
 
 } // namespace tarsk

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
-#include "engine/signals/ScopedConnections.hpp"
 #include "game/combat/EntityMaker.hpp"
 #include "game/content/Identifiers.hpp"
 
@@ -20,6 +20,7 @@ class World;
 namespace tarsk {
 
 class RandomNumberGenerator;
+class SpawnerComponent;
 class TimeSystem;
 
 // Updates every spawner of its world once per frame with the frame's game time. Saved as
@@ -42,18 +43,14 @@ public:
 
     const std::string& getSystemTypeName() const override { return TypeName; }
 
-    const std::vector<const orv::Entity*>& getSpawners() const { return spawners; }
+    std::vector<const orv::Entity*> getSpawners() const { return spawners.entities(); }
 
 private:
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
-
     EntityMaker makeEntity;
     const RandomNumberGenerator& random;
     orv::World* world = nullptr;
     TimeSystem* timeSystem = nullptr;
-    std::vector<const orv::Entity*> spawners;
-    smartsignals::ScopedConnections connections;
+    orv::EntityTracker<SpawnerComponent> spawners;
 };
 
 } // namespace tarsk

@@ -1,5 +1,6 @@
 #include "game/terrain/TerrainComponent.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/tiles/Tileset.hpp"
 #include "game/json/JsonObject.hpp"
@@ -44,14 +45,12 @@ sf::Vector2i checkedSize(sf::Vector2u size) {
 // truncated into a plausible size.
 unsigned readSide(const nlohmann::json& data, const char* key) {
     const nlohmann::json& value = required(data, key);
-    const bool inRange = value.is_number_unsigned()
-                             ? value.get<std::uint64_t>() <= TerrainComponent::MaxCells
-                             : value.is_number_integer() && value.get<std::int64_t>() >= 0 &&
-                                   value.get<std::int64_t>() <= TerrainComponent::MaxCells;
-    if (!inRange)
-        throw std::runtime_error(std::string("Terrain \"") + key + "\" must be a whole number from 0 to " +
-                                 std::to_string(TerrainComponent::MaxCells) + ", got " + value.dump());
-    return value.get<unsigned>();
+    const auto side = orv::jsonNumber<unsigned>(value, key);
+    if (side > TerrainComponent::MaxCells)
+        throw orv::JsonError(key, "must be a whole number from 0 to " +
+                                      std::to_string(TerrainComponent::MaxCells) + ", but is " +
+                                      value.dump());
+    return side;
 }
 
 } // namespace

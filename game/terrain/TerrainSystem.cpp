@@ -5,7 +5,6 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/time/TimeSystem.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace tarsk {
@@ -18,44 +17,34 @@ std::unique_ptr<TerrainSystem> TerrainSystem::create(const nlohmann::json&) {
 
 void TerrainSystem::onPreInit(orv::World* world) {
     timeSystem = world->getSystem<TimeSystem>();
-    // A second terrain is refused before its batch enters the world.
-    world->getEntitiesArrivingSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { findArrivingTerrain(batch); });
-    world->getEntitiesAddedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesAdded(batch); });
-    world->getEntitiesRemovedSignal().connectTracked(
-        connections, [this](const std::vector<const orv::Entity*>& batch) { onEntitiesRemoved(batch); });
+    // A second terrain is refused before its batch enters the world, and again (before it is
+    // listed) for a batch announced without that.
+    const auto check = [this](const std::vector<const orv::Entity*>& batch) {
+        checkArriving(batch);
+    };
+    world->getEntitiesArrivingSignal().connectTracked(connections, check);
+    world->getEntitiesAddedSignal().connectTracked(connections, check);
+    terrains.follow(*world);
 }
 
-const orv::Entity* TerrainSystem::findArrivingTerrain(const std::vector<const orv::Entity*>& batch) const {
-    const orv::Entity* arriving = nullptr;
+void TerrainSystem::checkArriving(const std::vector<const orv::Entity*>& batch) const {
+    bool arriving = false;
     for (const orv::Entity* entity : batch) {
-        if (!entity->hasComponent<TerrainComponent>())
+        if (!entity->hasComponent<TerrainComponent>() || terrains.contains(entity))
             continue;
-        if (terrainEntity || arriving)
+        if (!terrains.isEmpty() || arriving)
             throw std::logic_error("A world has one terrain; a second terrain entity was added");
-        arriving = entity;
-    }
-    return arriving;
-}
-
-void TerrainSystem::onEntitiesAdded(const std::vector<const orv::Entity*>& batch) {
-    if (const orv::Entity* arriving = findArrivingTerrain(batch)) {
-        terrainEntity = arriving;
-        terrain = arriving->getComponent<TerrainComponent>();
+        arriving = true;
     }
 }
 
-void TerrainSystem::onEntitiesRemoved(const std::vector<const orv::Entity*>& batch) {
-    if (std::find(batch.begin(), batch.end(), terrainEntity) != batch.end()) {
-        terrainEntity = nullptr;
-        terrain = nullptr;
-    }
+const orv::Entity* TerrainSystem::getTerrainEntity() const {
+    return terrains.isEmpty() ? nullptr : terrains.begin()->entity;
 }
 
 void TerrainSystem::onUpdate() {
-    if (terrain)
-        terrain->getTilemap().setTime(tileClock(timeSystem->getTotalTime()));
+    if (!terrains.isEmpty())
+        terrains.begin()->component->getTilemap().setTime(tileClock(timeSystem->getTotalTime()));
 }
 
 std::uint32_t TerrainSystem::tileClock(sf::Time totalRealTime) {

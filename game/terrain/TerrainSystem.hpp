@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ecs/EntityTracker.hpp"
 #include "engine/ecs/SerializableSystem_template.hpp"
 #include "engine/ecs/System_base.hpp"
 #include "engine/signals/ScopedConnections.hpp"
@@ -41,7 +42,7 @@ public:
     const std::string& getSystemTypeName() const override { return TypeName; }
 
     // Null until a terrain arrives and again once it has been removed.
-    const orv::Entity* getTerrainEntity() const { return terrainEntity; }
+    const orv::Entity* getTerrainEntity() const;
 
     // The clock a tile map gets for a total real time: whole milliseconds, wrapping after
     // about 49 days; a negative total counts as 0.
@@ -50,13 +51,10 @@ public:
 private:
     // A batch that would bring a second terrain is refused as a whole (std::logic_error): the
     // terrain held stays.
-    const orv::Entity* findArrivingTerrain(const std::vector<const orv::Entity*>& batch) const;
-    void onEntitiesAdded(const std::vector<const orv::Entity*>& batch);
-    void onEntitiesRemoved(const std::vector<const orv::Entity*>& batch);
+    void checkArriving(const std::vector<const orv::Entity*>& batch) const;
 
-    const orv::Entity* terrainEntity = nullptr;
-    TerrainComponent* terrain = nullptr;
     TimeSystem* timeSystem = nullptr;
+    orv::EntityTracker<TerrainComponent> terrains;
     smartsignals::ScopedConnections connections;
 };
 

@@ -1,5 +1,6 @@
 #include "game/time/TimeSystem.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "game/content/Identifiers.hpp"
 
 #include <limits>
@@ -10,11 +11,7 @@ namespace tarsk {
 namespace {
 
 unsigned readField(const nlohmann::json& json, const char* key) {
-    const nlohmann::json& value = json.at(key);
-    if (!value.is_number_integer() || value.get<long long>() < 0 ||
-        value.get<unsigned long long>() > std::numeric_limits<unsigned>::max())
-        throw std::runtime_error(std::string("TimeSystem: \"") + key + "\" must be a whole number >= 0");
-    return value.get<unsigned>();
+    return orv::jsonNumber<unsigned>(json.at(key), key);
 }
 
 } // namespace

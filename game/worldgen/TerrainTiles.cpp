@@ -5,6 +5,7 @@
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/tiles/Tileset.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
 
@@ -28,7 +29,7 @@ orv::Tilemap& tilemapOf(orv::World& world) {
 
 sf::Vector2f cellCentre(int x, int y) {
     // Tiles of 16 pixels are one world unit.
-    const int tile = static_cast<int>(TerrainComponent::TileSize * 0.0625f);
+    const int tile = static_cast<int>(TerrainComponent::TileSize * orv::UnitsPerPixel);
     return {x * tile + tile / 2.f, y * tile + tile / 2.f};
 }
 

@@ -15,6 +15,7 @@
 #include "bt/TreeNodeManifest.hpp"
 
 #include <concepts>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -68,12 +69,17 @@ public:
     const std::vector<std::string>& getBuiltinIds() const { return builtinIds; }
     const std::shared_ptr<const Clock>& getClock() const { return clock; }
 
+    static constexpr std::size_t defaultMaxTreeNodes = 10'000;
+    std::size_t getMaxTreeNodes() const { return maxTreeNodes; }
+    void setMaxTreeNodes(std::size_t limit) { maxTreeNodes = limit; }
+
     // Builds one node; RuntimeError for an unknown id, LogicError when the builder misbehaves.
     std::unique_ptr<TreeNode> instantiateTreeNode(const std::string& name, const std::string& id,
                                                   const NodeConfiguration& config) const;
 
     // A new tree with new nodes; its root blackboard is `blackboard` (a fresh one when null).
-    // Bad text throws RuntimeError.
+    // Bad text throws RuntimeError: also a tree of more than getMaxTreeNodes() nodes, and a
+    // value for an input port that the port's type or test refuses.
     Tree createTreeFromText(const std::string& text, Blackboard::Ptr blackboard = nullptr) const;
 
     template <class T>
@@ -114,6 +120,7 @@ private:
     std::map<std::string, Registration> registry;
     std::vector<std::string> builtinIds;
     std::shared_ptr<const Clock> clock;
+    std::size_t maxTreeNodes = defaultMaxTreeNodes;
 };
 
 } // namespace bt

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <system_error>
+#include <type_traits>
 
 namespace bt {
 
@@ -34,6 +36,10 @@ T parseNumber(std::string_view original, const char* typeName) {
         throw RuntimeError("cannot convert \"", original, "\" to ", typeName);
     if (error == std::errc::result_out_of_range)
         throw RuntimeError("value \"", original, "\" is out of range for ", typeName);
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value))
+            throw RuntimeError("value \"", original, "\" is not a finite ", typeName);
+    }
     return value;
 }
 
@@ -45,53 +51,43 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
-template <>
-std::string convertFromString<std::string>(std::string_view text) {
+std::string fromText(std::string_view text, As<std::string>) {
     return std::string(text);
 }
 
-template <>
-int convertFromString<int>(std::string_view text) {
+int fromText(std::string_view text, As<int>) {
     return parseNumber<int>(text, "int");
 }
 
-template <>
-unsigned convertFromString<unsigned>(std::string_view text) {
+unsigned fromText(std::string_view text, As<unsigned>) {
     return parseNumber<unsigned>(text, "unsigned int");
 }
 
-template <>
-long convertFromString<long>(std::string_view text) {
+long fromText(std::string_view text, As<long>) {
     return parseNumber<long>(text, "long");
 }
 
-template <>
-unsigned long convertFromString<unsigned long>(std::string_view text) {
+unsigned long fromText(std::string_view text, As<unsigned long>) {
     return parseNumber<unsigned long>(text, "unsigned long");
 }
 
-template <>
-long long convertFromString<long long>(std::string_view text) {
+long long fromText(std::string_view text, As<long long>) {
     return parseNumber<long long>(text, "long long");
 }
 
-template <>
-unsigned long long convertFromString<unsigned long long>(std::string_view text) {
+unsigned long long fromText(std::string_view text, As<unsigned long long>) {
     return parseNumber<unsigned long long>(text, "unsigned long long");
 }
 
-template <>
-float convertFromString<float>(std::string_view text) {
+float fromText(std::string_view text, As<float>) {
     return parseNumber<float>(text, "float");
 }
 
-template <>
-double convertFromString<double>(std::string_view text) {
+double fromText(std::string_view text, As<double>) {
     return parseNumber<double>(text, "double");
 }
 
-template <>
-bool convertFromString<bool>(std::string_view original) {
+bool fromText(std::string_view original, As<bool>) {
     const std::string_view text = trim(original);
     if (text == "1" || equalsIgnoringCase(text, "true"))
         return true;
@@ -100,8 +96,7 @@ bool convertFromString<bool>(std::string_view original) {
     throw RuntimeError("cannot convert \"", original, "\" to bool");
 }
 
-template <>
-NodeStatus convertFromString<NodeStatus>(std::string_view original) {
+NodeStatus fromText(std::string_view original, As<NodeStatus>) {
     const std::string_view text = trim(original);
     for (NodeStatus status :
          {NodeStatus::IDLE, NodeStatus::RUNNING, NodeStatus::SUCCESS, NodeStatus::FAILURE}) {

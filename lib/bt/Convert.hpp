@@ -6,44 +6,46 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
 namespace bt {
 
-// Turns a port's text (an XML attribute or a string held by a blackboard) into a value.
-// Conversions are strict and locale-free: the whole text, less surrounding blanks, must be the
-// value, so "1.5abc" is an error (RuntimeError). Types without a conversion still compile, so
-// ports of any type can be declared; converting to them throws LogicError. Further types get
-// their conversion by an explicit specialisation declared before first use.
+// Names the type a text is read as; its namespace makes argument-dependent lookup find the
+// conversions below and those declared next to the types they read.
 template <class T>
-T convertFromString(std::string_view text) {
+struct As {};
+
+// The conversions, one plain overload per type: fromText(text, As<T>{}). Conversions are strict
+// and locale-free: the whole text, less surrounding blanks, must be the value, so "1.5abc" is an
+// error (RuntimeError); numbers must be finite. Another type gets its conversion as an overload
+// declared beside the type (or in namespace bt) that every user of the type includes. Reading a
+// type that has none does not compile, so no translation unit can quietly read it differently.
+std::string fromText(std::string_view text, As<std::string>);
+int fromText(std::string_view text, As<int>);
+unsigned fromText(std::string_view text, As<unsigned>);
+long fromText(std::string_view text, As<long>);
+unsigned long fromText(std::string_view text, As<unsigned long>);
+long long fromText(std::string_view text, As<long long>);
+unsigned long long fromText(std::string_view text, As<unsigned long long>);
+float fromText(std::string_view text, As<float>);
+double fromText(std::string_view text, As<double>);
+// "true"/"false" in any letter case, or "1"/"0".
+bool fromText(std::string_view text, As<bool>);
+NodeStatus fromText(std::string_view text, As<NodeStatus>);
+
+// Pointers have no text form: they reach ports through the blackboard only (LogicError).
+template <class T>
+requires std::is_pointer_v<T> T fromText(std::string_view text, As<T>) {
     throw LogicError("no conversion from string to ", demangle(typeid(T)), " (text \"", text, "\")");
 }
 
-template <>
-std::string convertFromString<std::string>(std::string_view text);
-template <>
-int convertFromString<int>(std::string_view text);
-template <>
-unsigned convertFromString<unsigned>(std::string_view text);
-template <>
-long convertFromString<long>(std::string_view text);
-template <>
-unsigned long convertFromString<unsigned long>(std::string_view text);
-template <>
-long long convertFromString<long long>(std::string_view text);
-template <>
-unsigned long long convertFromString<unsigned long long>(std::string_view text);
-template <>
-float convertFromString<float>(std::string_view text);
-template <>
-double convertFromString<double>(std::string_view text);
-// "true"/"false" in any letter case, or "1"/"0".
-template <>
-bool convertFromString<bool>(std::string_view text);
-template <>
-NodeStatus convertFromString<NodeStatus>(std::string_view text);
+// Turns a port's text (an XML attribute or a string held by a blackboard) into a value.
+template <class T>
+T convertFromString(std::string_view text) {
+    return fromText(text, As<T>{});
+}
 
 // The parts between delimiters, empty ones included: "a;;b" gives "a", "", "b" and "" gives one
 // empty part. The views point into `text`.

@@ -139,13 +139,16 @@ private:
             if (info->second.isOutput() && !TreeNode::blackboardKey(value))
                 throw RuntimeError("output port \"", port, "\" of node \"", id, "\" at line ", line,
                                    " must name a blackboard entry like {key}, not \"", value, "\"");
-            if (info->second.isInput())
+            if (info->second.isInput()) {
+                checkInput(info->second, blackboard, value, port, id, line);
                 config.inputPorts.emplace(port, value);
+            }
             if (info->second.isOutput())
                 config.outputPorts.emplace(port, value);
         }
 
         checkChildCount(element, id, manifest->type);
+        checkRoomForNode(line);
         nodes.push_back(factory.instantiateTreeNode(instanceName, id, config));
         TreeNode* node = nodes.back().get();
         for (const XMLElement* child = element.FirstChildElement(); child;
@@ -186,11 +189,42 @@ private:
         if (!shared)
             blackboards.push_back(blackboard);
 
+        checkRoomForNode(line);
         nodes.push_back(std::make_unique<SubTreeNode>(instanceName, id, blackboard));
         auto* node = static_cast<SubTreeNode*>(nodes.back().get());
         node->setRegistrationId("SubTree");
         node->setChild(buildTree(id, blackboard, line));
         return node;
+    }
+
+    // Sub-trees are copied wherever they are used, so a short text can stand for an enormous
+    // tree: the count stops at the factory's limit, long before memory runs out.
+    void checkRoomForNode(int line) const {
+        if (nodes.size() >= factory.getMaxTreeNodes())
+            throw RuntimeError("the tree has more than ", factory.getMaxTreeNodes(),
+                               " nodes (sub-trees counted at each use); stopped at line ", line);
+    }
+
+    // A value written in the tree, or one a sub-tree's port wrote into the blackboard the port
+    // reads, is converted and tested now: a text the node could not use stops the tree from
+    // being made, rather than the game when the node first runs.
+    static void checkInput(const PortInfo& info, const Blackboard::Ptr& blackboard, std::string_view value,
+                           std::string_view port, const std::string& id, int line) {
+        std::optional<std::string> text;
+        if (const auto key = TreeNode::blackboardKey(value)) {
+            const std::string name(*key);
+            if (blackboard->getEntryType(name) == std::optional<std::type_index>(typeid(std::string)))
+                text = blackboard->get<std::string>(name);
+        } else {
+            text = std::string(value);
+        }
+        if (!text)
+            return;
+        try {
+            info.checkLiteral(*text);
+        } catch (const std::exception& error) {
+            throw RuntimeError("port \"", port, "\" of node \"", id, "\" at line ", line, ": ", error.what());
+        }
     }
 
     static void checkChildCount(const XMLElement& element, const std::string& id, NodeType type) {

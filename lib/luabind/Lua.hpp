@@ -9,6 +9,7 @@
 #include "luabind/Environment.hpp"
 #include "luabind/Error.hpp"
 #include "luabind/Function.hpp"
+#include "luabind/InstructionLimit.hpp"
 #include "luabind/LoadResult.hpp"
 #include "luabind/Overload.hpp"
 #include "luabind/Property.hpp"

@@ -1,6 +1,8 @@
 #include "luabind/State.hpp"
 
 #include "luabind/Protected.hpp"
+#include "luabind/ReadOnly.hpp"
+#include "luabind/TextChunks.hpp"
 
 namespace lua {
 
@@ -98,7 +100,33 @@ void State::open(std::initializer_list<Library> libraries) {
         lua_pushstring(L, entry.name);
         lua_pushcfunction(L, entry.open);
         detail::runProtected(L, &requireLibrary, 2, 0);
+        if (library == Library::base) {
+            detail::runProtected(L, &detail::restrictLoadersToText, 0, 0);
+            detail::runProtected(L, &detail::replaceRawset, 0, 0);
+        }
     }
+}
+
+namespace {
+
+int sealGlobalTable(lua_State* L) {
+    // Strings share one metatable whose __index is the string library.
+    lua_pushliteral(L, "");
+    if (lua_getmetatable(L, -1)) {
+        lua_pushboolean(L, 0);
+        lua_setfield(L, -2, "__metatable");
+    }
+    lua_settop(L, 0);
+    lua_pushglobaltable(L);
+    detail::sealInPlace(L, 1);
+    return 0;
+}
+
+} // namespace
+
+void State::sealGlobals() {
+    detail::StackGuard guard(L);
+    detail::runProtected(L, &sealGlobalTable, 0, 0);
 }
 
 Table State::globals() const {

@@ -2,6 +2,7 @@
 
 #include "luabind/Environment.hpp"
 #include "luabind/LoadResult.hpp"
+#include "luabind/Protected.hpp"
 #include "luabind/StateAnchor.hpp"
 #include "luabind/Table.hpp"
 #include "luabind/Types.hpp"
@@ -36,7 +37,8 @@ enum class Library { base, string, table, math, utf8, coroutine, os, io, package
 //     state.globals().set("Clock", clockType);     // optional: the table of methods
 //
 // Then `Clock c` pushed anywhere (a Table::set, a function result) is an owned copy, `Clock*` or
-// `Clock&` a borrowed pointer (null is nil) that must outlive its use in Lua. Lua calls methods
+// `Clock&` a borrowed pointer (null is nil) that must outlive its use in Lua, unless the type is
+// watched (watchUsertype), in which case a use after the object died is a Lua error. Lua calls methods
 // as `c:tick(2)`; a parameter `Clock&`/`const Clock&` refers to the object inside the Lua value,
 // `Clock` takes a copy. Values of one usertype compare equal when they are the same C++ object,
 // and print as "Clock: <address>". Converter.hpp lists the other conversions.
@@ -47,6 +49,8 @@ public:
     State& operator=(const State&) = delete;
     ~State();
 
+    // The base library comes with loaders that take text chunks only, and a "rawset" that
+    // respects read-only tables.
     void open(std::initializer_list<Library> libraries);
 
     lua_State* handle() const { return L; }
@@ -56,6 +60,25 @@ public:
     // its first line, as [string "..."].
     LoadResult load(const std::string& code) const;
     void collectGarbage();
+
+    // Makes the globals read-only for Lua, and the library tables in them: code can read and call
+    // them but changes nothing that other code sees. C++ cannot assign globals afterwards either.
+    void sealGlobals();
+
+    // Borrowed T pointers handed to Lua from now on watch the object's life through `watch`
+    // (which gives a std::weak_ptr that expires when the object dies): using such a value after
+    // the object is gone raises a Lua error with `goneMessage` instead of reaching freed memory.
+    template <class T, class F>
+    void watchUsertype(F watch, const std::string& goneMessage) {
+        detail::StackGuard guard(L);
+        detail::pushUsertypeMetatable(L, detail::metatableKey<T>(), typeid(T));
+        detail::setLifeWatch(
+            L, -1,
+            [watch = std::move(watch)](const void* object) -> std::weak_ptr<const void> {
+                return watch(*static_cast<const T*>(object));
+            },
+            goneMessage);
+    }
 
     // Registers T under `name` (used in messages and by tostring; empty means the C++ name) with
     // the members given as name/member pairs, and returns the table of its methods. A member is a

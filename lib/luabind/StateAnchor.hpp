@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 struct lua_State;
@@ -12,6 +13,8 @@ namespace lua::detail {
 struct StateAnchor : std::enable_shared_from_this<StateAnchor> {
     lua_State* main = nullptr;
     bool open = true;
+    // What an InstructionLimit in force still allows.
+    std::uint64_t instructionsLeft = 0;
 
     static StateAnchor& of(lua_State* L);
 };

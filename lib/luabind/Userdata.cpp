@@ -2,13 +2,56 @@
 
 namespace lua::detail {
 
+namespace {
+
+constexpr const char* watchKey = "__luabind_watch";
+constexpr const char* goneKey = "__luabind_gone";
+
+struct WatchBlock {
+    LifeWatch watch;
+};
+
+} // namespace
+
 int collectUserdata(lua_State* L) {
     auto* header = static_cast<UserdataHeader*>(lua_touserdata(L, 1));
-    if (header && header->object && header->destroy) {
+    if (!header)
+        return 0;
+    if (header->object && header->destroy) {
         void* object = std::exchange(header->object, nullptr);
         header->destroy(object);
     }
+    header->~UserdataHeader();
     return 0;
+}
+
+void setLifeWatch(lua_State* L, int metatable, LifeWatch watch, const std::string& goneMessage) {
+    metatable = lua_absindex(L, metatable);
+    lua_newtable(L);
+    const int blockMetatable = lua_gettop(L);
+    lua_pushcfunction(L, &collectUserdata);
+    lua_setfield(L, blockMetatable, "__gc");
+    auto [header, storage] = newUserdataBlock(L, sizeof(WatchBlock), alignof(WatchBlock), blockMetatable);
+    header->object = new (storage) WatchBlock{std::move(watch)};
+    header->destroy = [](void* object) {
+        static_cast<WatchBlock*>(object)->~WatchBlock();
+    };
+    lua_setfield(L, metatable, watchKey);
+    lua_pop(L, 1);
+    lua_pushlstring(L, goneMessage.data(), goneMessage.size());
+    lua_setfield(L, metatable, goneKey);
+}
+
+void watchLife(lua_State* L, int metatable, UserdataHeader& header) {
+    if (lua_getfield(L, metatable, watchKey) != LUA_TUSERDATA) {
+        lua_pop(L, 1);
+        return;
+    }
+    const auto* block =
+        static_cast<const WatchBlock*>(static_cast<UserdataHeader*>(lua_touserdata(L, -1))->object);
+    lua_pop(L, 1);
+    header.life = block->watch(header.object);
+    header.watched = true;
 }
 
 std::pair<UserdataHeader*, void*> newUserdataBlock(lua_State* L, std::size_t size, std::size_t alignment,
@@ -34,14 +77,26 @@ void pushUsertypeMetatable(lua_State* L, const char* key, const std::type_info& 
 }
 
 void* usertypeObject(lua_State* L, int index, const char* key) {
+    index = lua_absindex(L, index);
     if (lua_type(L, index) != LUA_TUSERDATA || !lua_getmetatable(L, index))
         return nullptr;
     lua_getfield(L, LUA_REGISTRYINDEX, key);
     const bool same = lua_rawequal(L, -1, -2);
-    lua_pop(L, 2);
-    if (!same)
+    lua_pop(L, 1);
+    if (!same) {
+        lua_pop(L, 1);
         return nullptr;
-    return static_cast<UserdataHeader*>(lua_touserdata(L, index))->object;
+    }
+    const auto* header = static_cast<UserdataHeader*>(lua_touserdata(L, index));
+    if (header->watched && header->life.expired()) {
+        lua_getfield(L, -1, goneKey);
+        std::string message =
+            lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : "object no longer exists";
+        lua_pop(L, 2);
+        throw error(message);
+    }
+    lua_pop(L, 1);
+    return header->object;
 }
 
 std::string usertypeName(lua_State* L, const char* key, const std::type_info& type) {

@@ -6,6 +6,8 @@
 #include <lua.hpp>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <new>
 #include <string>
 #include <typeinfo>
@@ -15,14 +17,23 @@ namespace lua::detail {
 
 // Every full userdata the layer makes starts with this header. `object` points at the C++ object:
 // into the block itself for values the userdata owns, elsewhere for borrowed pointers. `destroy`
-// is set only for owned objects.
+// is set only for owned objects. A borrowed pointer of a watched usertype also keeps a watch on
+// the object's life; once it has expired the object is gone and is never reached again.
 struct UserdataHeader {
     void* object = nullptr;
     void (*destroy)(void*) = nullptr;
+    bool watched = false;
+    std::weak_ptr<const void> life;
 };
 
-// __gc of every layer userdata: destroys an owned object once.
+// What a watched usertype keeps in its metatable: how to watch one of its objects.
+using LifeWatch = std::function<std::weak_ptr<const void>(const void*)>;
+
+// __gc of every layer userdata: destroys an owned object once, then the header.
 int collectUserdata(lua_State* L);
+
+// Stores the watch and the message for a gone object in the metatable at `metatable`.
+void setLifeWatch(lua_State* L, int metatable, LifeWatch watch, const std::string& goneMessage);
 
 // Registry key of the metatable of T's usertype.
 template <class T>
@@ -36,10 +47,14 @@ const char* metatableKey() {
 std::pair<UserdataHeader*, void*> newUserdataBlock(lua_State* L, std::size_t size, std::size_t alignment,
                                                    int metatable);
 
+// Starts the header's watch when the usertype (metatable at `metatable`) is watched.
+void watchLife(lua_State* L, int metatable, UserdataHeader& header);
+
 // Pushes the metatable of T's usertype; throws (leaving the stack as it was) if T has none.
 void pushUsertypeMetatable(lua_State* L, const char* key, const std::type_info& type);
 
-// The object of the T userdata at `index`, or null if the value is anything else.
+// The object of the T userdata at `index`, or null if the value is anything else. Throws
+// lua::error with the usertype's message when the watched object is gone.
 void* usertypeObject(lua_State* L, int index, const char* key);
 
 // The usertype's name for messages, or the demangled C++ name before the type is registered.
@@ -83,6 +98,7 @@ void pushPointer(lua_State* L, const T* object) {
     auto [header, storage] = newUserdataBlock(L, 0, 1, metatable);
     (void)storage;
     header->object = const_cast<T*>(object);
+    watchLife(L, metatable, *header);
     lua_remove(L, metatable);
 }
 

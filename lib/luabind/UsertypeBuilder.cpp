@@ -1,5 +1,6 @@
 #include "luabind/UsertypeBuilder.hpp"
 
+#include "luabind/ReadOnly.hpp"
 #include "luabind/Userdata.hpp"
 
 #include <lua.hpp>
@@ -134,7 +135,9 @@ Table UsertypeBuilder::finish() {
 
     lua_pushvalue(L, metatable);
     lua_setfield(L, LUA_REGISTRYINDEX, key);
-    return Table(Reference(L, methods));
+    // Every script shares the methods: Lua gets them to read, not to replace.
+    pushReadOnlyView(L, methods);
+    return Table(Reference(L, -1));
 }
 
 } // namespace lua::detail

@@ -28,7 +28,7 @@ public:
     void addMethod(const std::string& member);
     void addGetter(const std::string& member);
     void addSetter(const std::string& member);
-    // Installs the metatable and returns the usertype table.
+    // Installs the metatable and returns the usertype table, a read-only view of the methods.
     Table finish();
 
 private:

@@ -5,6 +5,7 @@
 #include "ui/Utf8.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -19,14 +20,14 @@ ChatBox::Ptr ChatBox::create() {
 }
 
 void ChatBox::addLine(const std::string& text) {
-    lines.push_back({text, fromUtf8(text), std::nullopt});
+    lines.push_back({text, TextLayout(fromUtf8(text)), std::nullopt});
     applyLineLimit();
     updateScrollbar();
     scrollbar.scrollToEnd();
 }
 
 void ChatBox::addLine(const std::string& text, sf::Color color) {
-    lines.push_back({text, fromUtf8(text), color});
+    lines.push_back({text, TextLayout(fromUtf8(text)), color});
     applyLineLimit();
     updateScrollbar();
     scrollbar.scrollToEnd();
@@ -34,6 +35,10 @@ void ChatBox::addLine(const std::string& text, sf::Color color) {
 
 std::string ChatBox::getLine(std::size_t index) const {
     return index < lines.size() ? lines[index].text : std::string();
+}
+
+const TextLayout* ChatBox::getLineLayout(std::size_t index) const {
+    return index < lines.size() ? &lines[index].layout : nullptr;
 }
 
 bool ChatBox::removeLine(std::size_t index) {
@@ -64,11 +69,15 @@ float ChatBox::wrapWidth() const {
     return std::max(getSize().x - 2 * (renderer.getBorders() + padding) - Scrollbar::width, 1.f);
 }
 
+const std::vector<WrappedLine>& ChatBox::layoutOf(const Line& line, const TextMetrics& metrics) const {
+    return line.layout.getLines(metrics, getTextSize(), wrapWidth());
+}
+
 float ChatBox::contentHeight() const {
     const TextMetrics metrics = getTextMetrics();
     std::size_t count = 0;
     for (const Line& line : lines)
-        count += wrapText(line.characters, wrapWidth(), getTextSize(), metrics).size();
+        count += layoutOf(line, metrics).size();
     return static_cast<float>(count) * metrics.getLineSpacing(getTextSize());
 }
 
@@ -110,14 +119,25 @@ void ChatBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     const float lineSpacing = metrics.getLineSpacing(getTextSize());
     float top = border + padding - scrollbar.getOffset();
     for (const Line& line : lines) {
-        const std::u32string_view all(line.characters);
-        for (const WrappedLine& part : wrapText(all, wrapWidth(), getTextSize(), metrics)) {
-            if (metrics.getFont() && top + lineSpacing >= 0.f && top <= area.height)
-                drawText(target, states, *metrics.getFont(), all.substr(part.start, part.length),
-                         {border + padding, top},
-                         {getTextSize(), line.color.value_or(renderer.getTextColor())});
-            top += lineSpacing;
+        if (top > area.height)
+            break;
+        const std::vector<WrappedLine>& parts = layoutOf(line, metrics);
+        const float height = lineSpacing * static_cast<float>(parts.size());
+        if (!metrics.getFont() || top + height < 0.f) {
+            top += height;
+            continue;
         }
+        // Only the wrapped lines in view are drawn.
+        const auto first = static_cast<std::size_t>(std::max(0.f, std::floor(-top / lineSpacing)));
+        for (std::size_t i = first; i < parts.size(); ++i) {
+            const float partTop = top + lineSpacing * static_cast<float>(i);
+            if (partTop > area.height)
+                break;
+            drawText(target, states, *metrics.getFont(), line.layout.getLineText(parts[i]),
+                     {border + padding, partTop},
+                     {getTextSize(), line.color.value_or(renderer.getTextColor())});
+        }
+        top += height;
     }
     if (scrollbar.isNeeded()) {
         const sf::FloatRect track(inner.left + inner.width - Scrollbar::width, inner.top, Scrollbar::width,

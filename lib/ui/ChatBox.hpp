@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Scrollbar.hpp"
-#include "ui/TextWrap.hpp"
+#include "ui/TextLayout.hpp"
 #include "ui/Widget.hpp"
 
 #include <cstddef>
@@ -11,7 +11,8 @@
 namespace ui {
 
 // A read-only log of lines, newest at the bottom. Adding a line scrolls to the bottom; the
-// wheel scrolls back. Lines wrap at the widget's width; a tab advances four spaces.
+// wheel scrolls back. Lines wrap at the widget's width; a tab advances four spaces. Each line is
+// laid out once, and again only when the width or the font changes.
 class ChatBox : public Widget {
 public:
     using Ptr = std::shared_ptr<ChatBox>;
@@ -25,6 +26,8 @@ public:
     // Empty for an index past the end.
     std::string getLine(std::size_t index) const;
     std::size_t getLineAmount() const { return lines.size(); }
+    // Null for an index past the end.
+    const TextLayout* getLineLayout(std::size_t index) const;
     bool removeLine(std::size_t index);
     void removeAllLines();
     // The oldest lines go once there are more; 0 keeps every line.
@@ -41,11 +44,12 @@ protected:
 private:
     struct Line {
         std::string text;
-        std::u32string characters;
+        TextLayout layout;
         std::optional<sf::Color> color;
     };
 
     float wrapWidth() const;
+    const std::vector<WrappedLine>& layoutOf(const Line& line, const TextMetrics& metrics) const;
     float contentHeight() const;
     void updateScrollbar();
     void applyLineLimit();

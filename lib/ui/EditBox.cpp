@@ -22,78 +22,43 @@ EditBox::Ptr EditBox::create() {
 }
 
 void EditBox::setText(const std::string& newText) {
-    std::u32string decoded = fromUtf8(newText);
-    const std::size_t end = decoded.size();
-    changeText(std::move(decoded), end);
-}
-
-void EditBox::setReadOnly(bool value) {
-    readOnly = value;
+    edited(editing.setText(fromUtf8(newText)));
 }
 
 void EditBox::setCaretPosition(std::size_t position) {
-    moveCaret(std::min(position, characters.size()));
+    editing.moveCaret(position);
+    keepCaretVisible();
 }
 
-void EditBox::changeText(std::u32string newCharacters, std::size_t newCaret) {
-    const bool changed = newCharacters != characters;
-    characters = std::move(newCharacters);
-    text = toUtf8(characters);
-    moveCaret(newCaret);
+void EditBox::edited(bool changed) {
+    keepCaretVisible();
     if (changed) {
-        const std::string copy = text;
+        const std::string copy = editing.getText();
         emitSignal(onTextChange, copy);
     }
 }
 
-void EditBox::moveCaret(std::size_t position) {
-    caret = position;
-    caretVisible = true;
-    blinkTime = 0.f;
-    keepCaretVisible();
-}
-
 void EditBox::textEntered(char32_t character) {
-    // Control characters arrive as text too (Backspace, Return, Tab, Delete ...); keys handle them.
-    if (readOnly || character < 0x20 || character == 0x7F || (character >= 0x80 && character < 0xA0))
-        return;
-    std::u32string edited = characters;
-    edited.insert(caret, 1, character);
-    changeText(std::move(edited), caret + 1);
+    edited(editing.type(character));
 }
 
 void EditBox::keyPressed(const sf::Event::KeyEvent& key) {
+    bool changed = false;
+    if (editing.pressKey(key.code, changed)) {
+        edited(changed);
+        return;
+    }
     switch (key.code) {
-    case sf::Keyboard::Left:
-        if (caret > 0)
-            moveCaret(caret - 1);
-        break;
-    case sf::Keyboard::Right:
-        if (caret < characters.size())
-            moveCaret(caret + 1);
-        break;
     case sf::Keyboard::Home:
-        moveCaret(0);
+        editing.moveCaret(0);
+        edited(false);
         break;
     case sf::Keyboard::End:
-        moveCaret(characters.size());
-        break;
-    case sf::Keyboard::BackSpace:
-        if (!readOnly && caret > 0) {
-            std::u32string edited = characters;
-            edited.erase(caret - 1, 1);
-            changeText(std::move(edited), caret - 1);
-        }
-        break;
-    case sf::Keyboard::Delete:
-        if (!readOnly && caret < characters.size()) {
-            std::u32string edited = characters;
-            edited.erase(caret, 1);
-            changeText(std::move(edited), caret);
-        }
+        editing.moveCaret(editing.getCharacters().size());
+        edited(false);
         break;
     case sf::Keyboard::Return: {
-        const std::string copy = text;
+        const std::string copy = editing.getText();
         emitSignal(onReturnKeyPress, copy);
         break;
     }
@@ -103,27 +68,23 @@ void EditBox::keyPressed(const sf::Event::KeyEvent& key) {
 }
 
 void EditBox::leftMousePressed(sf::Vector2f position) {
-    const std::vector<float> offsets = getTextMetrics().getCaretOffsets(characters, getTextSize());
+    const std::vector<float> offsets =
+        getTextMetrics().getCaretOffsets(editing.getCharacters(), getTextSize());
     const float x = position.x - renderer.getBorders() - padding + scrollX;
     std::size_t best = 0;
     for (std::size_t i = 1; i < offsets.size(); ++i) {
         if (std::abs(offsets[i] - x) < std::abs(offsets[best] - x))
             best = i;
     }
-    moveCaret(best);
+    setCaretPosition(best);
 }
 
 void EditBox::focusChanged(bool) {
-    caretVisible = true;
-    blinkTime = 0.f;
+    editing.restartBlink();
 }
 
 void EditBox::timeElapsed(float seconds) {
-    blinkTime += seconds;
-    while (blinkTime >= blinkInterval) {
-        blinkTime -= blinkInterval;
-        caretVisible = !caretVisible;
-    }
+    editing.advanceBlink(seconds);
 }
 
 void EditBox::sizeChanged() {
@@ -135,8 +96,9 @@ float EditBox::innerWidth() const {
 }
 
 void EditBox::keepCaretVisible() {
-    const std::vector<float> offsets = getTextMetrics().getCaretOffsets(characters, getTextSize());
-    const float caretX = offsets[caret];
+    const std::vector<float> offsets =
+        getTextMetrics().getCaretOffsets(editing.getCharacters(), getTextSize());
+    const float caretX = offsets[editing.getCaret()];
     const float width = innerWidth();
     if (caretX < scrollX)
         scrollX = caretX;
@@ -160,11 +122,13 @@ void EditBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     const TextMetrics metrics = getTextMetrics();
     const float lineSpacing = metrics.getLineSpacing(getTextSize());
     const float top = (area.height - lineSpacing) / 2.f;
+    const std::u32string& characters = editing.getCharacters();
     if (metrics.getFont())
         drawText(target, states, *metrics.getFont(), characters, {inset - scrollX, top},
                  {getTextSize(), isEnabled() ? renderer.getTextColor() : renderer.getTextColorDisabled()});
-    if (isFocused() && caretVisible && !readOnly) {
-        const float x = inset - scrollX + metrics.getCaretOffsets(characters, getTextSize())[caret];
+    if (isFocused() && editing.isCaretVisible() && !editing.isReadOnly()) {
+        const float x =
+            inset - scrollX + metrics.getCaretOffsets(characters, getTextSize())[editing.getCaret()];
         fillRect(target, states, {std::round(x), top, 1.f, lineSpacing}, renderer.getCaretColor());
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/EditableText.hpp"
 #include "ui/Widget.hpp"
 
 #include <cstddef>
@@ -14,21 +15,20 @@ class EditBox : public Widget {
 public:
     using Ptr = std::shared_ptr<EditBox>;
     static constexpr float padding = 4.f;
-    static constexpr float blinkInterval = 0.5f;
 
     EditBox();
     static Ptr create();
 
     void setText(const std::string& text);
-    const std::string& getText() const { return text; }
+    const std::string& getText() const { return editing.getText(); }
     // A read-only box can be focused and its caret moved, but not edited; it takes no typing.
-    void setReadOnly(bool readOnly);
-    bool isReadOnly() const { return readOnly; }
+    void setReadOnly(bool readOnly) { editing.setReadOnly(readOnly); }
+    bool isReadOnly() const { return editing.isReadOnly(); }
     void setCaretPosition(std::size_t position);
-    std::size_t getCaretPosition() const { return caret; }
-    bool isCaretVisible() const { return caretVisible; }
+    std::size_t getCaretPosition() const { return editing.getCaret(); }
+    bool isCaretVisible() const { return editing.isCaretVisible(); }
 
-    bool acceptsTextInput() const override { return !readOnly; }
+    bool acceptsTextInput() const override { return !editing.isReadOnly(); }
 
     smartsignals::Signal<void(const std::string&)> onTextChange;
     smartsignals::Signal<void(const std::string&)> onReturnKeyPress;
@@ -43,17 +43,12 @@ protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
-    void changeText(std::u32string characters, std::size_t newCaret);
-    void moveCaret(std::size_t position);
+    // After every edit and caret move: scrolls to the caret, announces a changed text.
+    void edited(bool changed);
     void keepCaretVisible();
     float innerWidth() const;
 
-    std::string text;
-    std::u32string characters;
-    std::size_t caret = 0;
-    bool readOnly = false;
-    bool caretVisible = true;
-    float blinkTime = 0.f;
+    EditableText editing;
     float scrollX = 0.f;
 };
 

@@ -2,7 +2,6 @@
 
 #include "ui/ClipScope.hpp"
 #include "ui/Painter.hpp"
-#include "ui/TextWrap.hpp"
 #include "ui/Utf8.hpp"
 
 #include <algorithm>
@@ -23,7 +22,7 @@ void Label::setText(const std::string& newText) {
     if (newText == text)
         return;
     text = newText;
-    characters = fromUtf8(text);
+    layout.setText(fromUtf8(text));
     updateLayout();
     requisitionChanged();
 }
@@ -37,15 +36,10 @@ void Label::setAutoSize(bool autoSize) {
 
 std::optional<sf::Vector2f> Label::getNaturalSize() const {
     const TextMetrics metrics = getTextMetrics();
-    const std::vector<WrappedLine> lines = wrapText(characters, 0.f, getTextSize(), metrics);
-    float width = 0.f;
-    for (const WrappedLine& line : lines)
-        width = std::max(width,
-                         metrics.getLineWidth(std::u32string_view(characters).substr(line.start, line.length),
-                                              getTextSize()));
+    const std::size_t lineCount = layout.getLines(metrics, getTextSize(), 0.f).size();
     const float height =
-        characters.empty() ? 0.f : static_cast<float>(lines.size()) * metrics.getLineSpacing(getTextSize());
-    return sf::Vector2f(width, height);
+        text.empty() ? 0.f : static_cast<float>(lineCount) * metrics.getLineSpacing(getTextSize());
+    return sf::Vector2f(layout.getWidth(metrics, getTextSize(), 0.f), height);
 }
 
 void Label::draw(sf::RenderTarget& target, sf::RenderStates states) const {
@@ -53,7 +47,7 @@ void Label::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     fillRect(target, states, area, renderer.getBackgroundColor());
     drawBorders(target, states, area, renderer.getBorders(), renderer.getBorderColor());
     const TextMetrics metrics = getTextMetrics();
-    if (!metrics.getFont() || characters.empty())
+    if (!metrics.getFont() || text.empty())
         return;
     std::optional<ClipScope> clip;
     if (hasExplicitSize()) {
@@ -61,9 +55,8 @@ void Label::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         if (clip->isEmpty())
             return;
     }
-    const std::u32string_view all(characters);
     const float wrapWidth = hasExplicitSize() ? getSize().x : 0.f;
-    const std::vector<WrappedLine> lines = wrapText(all, wrapWidth, getTextSize(), metrics);
+    const std::vector<WrappedLine>& lines = layout.getLines(metrics, getTextSize(), wrapWidth);
     const float lineSpacing = metrics.getLineSpacing(getTextSize());
     const float textHeight = lineSpacing * static_cast<float>(lines.size());
     float y = 0.f;
@@ -75,10 +68,10 @@ void Label::draw(sf::RenderTarget& target, sf::RenderStates states) const {
                           isEnabled() ? renderer.getTextColor() : renderer.getTextColorDisabled(),
                           renderer.getTextOutlineColor(), renderer.getTextOutlineThickness()};
     for (const WrappedLine& line : lines) {
-        const std::u32string_view content = all.substr(line.start, line.length);
+        const std::u32string_view content = layout.getLineText(line);
         float x = 0.f;
         if (horizontalAlignment != HorizontalAlignment::Left) {
-            const float free = getSize().x - metrics.getLineWidth(content, getTextSize());
+            const float free = getSize().x - line.width;
             x = horizontalAlignment == HorizontalAlignment::Center ? free / 2.f : free;
         }
         drawText(target, states, *metrics.getFont(), content, {x, y}, style);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ClickableWidget.hpp"
+#include "ui/TextLayout.hpp"
 
 #include <string>
 
@@ -19,6 +20,7 @@ public:
 
     void setText(const std::string& text);
     const std::string& getText() const { return text; }
+    const TextLayout& getTextLayout() const { return layout; }
     void setAutoSize(bool autoSize);
     bool getAutoSize() const { return !hasExplicitSize(); }
     void setHorizontalAlignment(HorizontalAlignment alignment) { horizontalAlignment = alignment; }
@@ -32,7 +34,7 @@ protected:
 
 private:
     std::string text;
-    std::u32string characters;
+    TextLayout layout;
     HorizontalAlignment horizontalAlignment = HorizontalAlignment::Left;
     VerticalAlignment verticalAlignment = VerticalAlignment::Top;
 };

@@ -1,7 +1,6 @@
 #include "ui/TextArea.hpp"
 
 #include "ui/ClipScope.hpp"
-#include "ui/EditBox.hpp"
 #include "ui/Painter.hpp"
 #include "ui/Utf8.hpp"
 
@@ -21,32 +20,23 @@ TextArea::Ptr TextArea::create() {
 }
 
 void TextArea::setText(const std::string& newText) {
-    std::u32string decoded = fromUtf8(newText);
-    const std::size_t end = decoded.size();
     scrollbar.setOffset(0.f);
-    changeText(std::move(decoded), end);
+    textChanged(editing.setText(fromUtf8(newText)));
 }
 
 void TextArea::addText(const std::string& more) {
-    std::u32string joined = characters + fromUtf8(more);
-    const std::size_t end = joined.size();
-    changeText(std::move(joined), end);
-}
-
-void TextArea::setReadOnly(bool value) {
-    readOnly = value;
+    textChanged(editing.setText(editing.getCharacters() + fromUtf8(more)));
 }
 
 void TextArea::setCaretPosition(std::size_t position) {
-    moveCaret(std::min(position, characters.size()));
+    editing.moveCaret(position);
     keepCaretVisible();
 }
 
 std::vector<std::string> TextArea::getDisplayedLines() const {
     std::vector<std::string> result;
-    const std::u32string_view all(characters);
     for (const WrappedLine& line : layoutLines())
-        result.push_back(toUtf8(all.substr(line.start, line.length)));
+        result.push_back(toUtf8(layout.getLineText(line)));
     return result;
 }
 
@@ -55,76 +45,64 @@ float TextArea::wrapWidth() const {
     return std::max(getSize().x - 2 * (renderer.getBorders() + padding) - Scrollbar::width, 1.f);
 }
 
-std::vector<WrappedLine> TextArea::layoutLines() const {
-    return wrapText(characters, wrapWidth(), getTextSize(), getTextMetrics());
+const std::vector<WrappedLine>& TextArea::layoutLines() const {
+    return layout.getLines(getTextMetrics(), getTextSize(), wrapWidth());
 }
 
 std::size_t TextArea::lineOfCaret(const std::vector<WrappedLine>& lines) const {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (caret <= lines[i].start + lines[i].length)
-            return i;
-    }
-    return lines.size() - 1;
+    const std::size_t caret = editing.getCaret();
+    // The first line that ends at or after the caret.
+    const auto line =
+        std::lower_bound(lines.begin(), lines.end(), caret,
+                         [](const WrappedLine& l, std::size_t c) { return l.start + l.length < c; });
+    return line == lines.end() ? lines.size() - 1 : static_cast<std::size_t>(line - lines.begin());
 }
 
-void TextArea::changeText(std::u32string newCharacters, std::size_t newCaret) {
-    const bool changed = newCharacters != characters;
-    characters = std::move(newCharacters);
-    text = toUtf8(characters);
-    moveCaret(newCaret);
+void TextArea::textChanged(bool changed) {
+    if (!changed)
+        return;
+    layout.setText(editing.getCharacters());
     updateScrollbar();
-    if (changed) {
-        const std::string copy = text;
-        emitSignal(onTextChange, copy);
-    }
+    const std::string copy = editing.getText();
+    emitSignal(onTextChange, copy);
 }
 
-void TextArea::moveCaret(std::size_t position) {
-    caret = position;
-    caretVisible = true;
-    blinkTime = 0.f;
+void TextArea::edited(bool changed) {
+    textChanged(changed);
+    keepCaretVisible();
 }
 
 void TextArea::moveCaretVertically(int direction) {
-    const std::vector<WrappedLine> lines = layoutLines();
+    const std::vector<WrappedLine>& lines = layoutLines();
     const std::size_t current = lineOfCaret(lines);
     if ((direction < 0 && current == 0) || (direction > 0 && current + 1 >= lines.size()))
         return;
     const TextMetrics metrics = getTextMetrics();
-    const std::u32string_view all(characters);
     const WrappedLine& from = lines[current];
     const float x =
-        metrics.getCaretOffsets(all.substr(from.start, from.length), getTextSize())[caret - from.start];
+        metrics.getCaretOffsets(layout.getLineText(from), getTextSize())[editing.getCaret() - from.start];
     const WrappedLine& to = lines[direction < 0 ? current - 1 : current + 1];
-    const std::vector<float> offsets =
-        metrics.getCaretOffsets(all.substr(to.start, to.length), getTextSize());
+    const std::vector<float> offsets = metrics.getCaretOffsets(layout.getLineText(to), getTextSize());
     std::size_t best = 0;
     for (std::size_t i = 1; i < offsets.size(); ++i) {
         if (std::abs(offsets[i] - x) < std::abs(offsets[best] - x))
             best = i;
     }
-    moveCaret(to.start + best);
+    editing.moveCaret(to.start + best);
 }
 
 void TextArea::textEntered(char32_t character) {
-    if (readOnly || character < 0x20 || character == 0x7F || (character >= 0x80 && character < 0xA0))
-        return;
-    std::u32string edited = characters;
-    edited.insert(caret, 1, character);
-    changeText(std::move(edited), caret + 1);
-    keepCaretVisible();
+    if (editing.type(character))
+        edited(true);
 }
 
 void TextArea::keyPressed(const sf::Event::KeyEvent& key) {
+    bool changed = false;
+    if (editing.pressKey(key.code, changed)) {
+        edited(changed);
+        return;
+    }
     switch (key.code) {
-    case sf::Keyboard::Left:
-        if (caret > 0)
-            moveCaret(caret - 1);
-        break;
-    case sf::Keyboard::Right:
-        if (caret < characters.size())
-            moveCaret(caret + 1);
-        break;
     case sf::Keyboard::Up:
         moveCaretVertically(-1);
         break;
@@ -132,41 +110,23 @@ void TextArea::keyPressed(const sf::Event::KeyEvent& key) {
         moveCaretVertically(1);
         break;
     case sf::Keyboard::Home: {
-        const std::vector<WrappedLine> lines = layoutLines();
-        moveCaret(lines[lineOfCaret(lines)].start);
+        const std::vector<WrappedLine>& lines = layoutLines();
+        editing.moveCaret(lines[lineOfCaret(lines)].start);
         break;
     }
     case sf::Keyboard::End: {
-        const std::vector<WrappedLine> lines = layoutLines();
+        const std::vector<WrappedLine>& lines = layoutLines();
         const WrappedLine& line = lines[lineOfCaret(lines)];
-        moveCaret(line.start + line.length);
+        editing.moveCaret(line.start + line.length);
         break;
     }
-    case sf::Keyboard::BackSpace:
-        if (!readOnly && caret > 0) {
-            std::u32string edited = characters;
-            edited.erase(caret - 1, 1);
-            changeText(std::move(edited), caret - 1);
-        }
-        break;
-    case sf::Keyboard::Delete:
-        if (!readOnly && caret < characters.size()) {
-            std::u32string edited = characters;
-            edited.erase(caret, 1);
-            changeText(std::move(edited), caret);
-        }
-        break;
     case sf::Keyboard::Return:
-        if (!readOnly) {
-            std::u32string edited = characters;
-            edited.insert(caret, 1, U'\n');
-            changeText(std::move(edited), caret + 1);
-        }
+        changed = editing.insert(U'\n');
         break;
     default:
         return;
     }
-    keepCaretVisible();
+    edited(changed);
 }
 
 bool TextArea::mouseWheelScrolled(float delta, sf::Vector2f) {
@@ -177,16 +137,11 @@ bool TextArea::mouseWheelScrolled(float delta, sf::Vector2f) {
 }
 
 void TextArea::focusChanged(bool) {
-    caretVisible = true;
-    blinkTime = 0.f;
+    editing.restartBlink();
 }
 
 void TextArea::timeElapsed(float seconds) {
-    blinkTime += seconds;
-    while (blinkTime >= EditBox::blinkInterval) {
-        blinkTime -= EditBox::blinkInterval;
-        caretVisible = !caretVisible;
-    }
+    editing.advanceBlink(seconds);
 }
 
 void TextArea::sizeChanged() {
@@ -205,7 +160,7 @@ void TextArea::updateScrollbar() {
 }
 
 void TextArea::keepCaretVisible() {
-    const std::vector<WrappedLine> lines = layoutLines();
+    const std::vector<WrappedLine>& lines = layoutLines();
     const float lineSpacing = getTextMetrics().getLineSpacing(getTextSize());
     const float top = static_cast<float>(lineOfCaret(lines)) * lineSpacing;
     if (top < scrollbar.getOffset())
@@ -226,22 +181,24 @@ void TextArea::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         return;
     const TextMetrics metrics = getTextMetrics();
     const float lineSpacing = metrics.getLineSpacing(getTextSize());
-    const std::vector<WrappedLine> lines = layoutLines();
-    const std::u32string_view all(characters);
+    const std::vector<WrappedLine>& lines = layoutLines();
     const float left = border + padding;
     const float firstTop = border + padding - scrollbar.getOffset();
+    // Only the lines in view are drawn.
+    const auto first = static_cast<std::size_t>(std::max(0.f, std::floor(-firstTop / lineSpacing)));
     const std::size_t caretLine = lineOfCaret(lines);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = first; i < lines.size(); ++i) {
         const float top = firstTop + lineSpacing * static_cast<float>(i);
-        if (top + lineSpacing < 0.f || top > area.height)
-            continue;
-        const std::u32string_view content = all.substr(lines[i].start, lines[i].length);
+        if (top > area.height)
+            break;
+        const std::u32string_view content = layout.getLineText(lines[i]);
         if (metrics.getFont())
             drawText(
                 target, states, *metrics.getFont(), content, {left, top},
                 {getTextSize(), isEnabled() ? renderer.getTextColor() : renderer.getTextColorDisabled()});
-        if (i == caretLine && isFocused() && caretVisible && !readOnly) {
-            const float x = left + metrics.getCaretOffsets(content, getTextSize())[caret - lines[i].start];
+        if (i == caretLine && isFocused() && editing.isCaretVisible() && !editing.isReadOnly()) {
+            const float x =
+                left + metrics.getCaretOffsets(content, getTextSize())[editing.getCaret() - lines[i].start];
             fillRect(target, states, {std::round(x), top, 1.f, lineSpacing}, renderer.getCaretColor());
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/EditableText.hpp"
 #include "ui/Scrollbar.hpp"
-#include "ui/TextWrap.hpp"
+#include "ui/TextLayout.hpp"
 #include "ui/Widget.hpp"
 
 #include <cstddef>
@@ -24,17 +25,18 @@ public:
     // Shows the text from its top.
     void setText(const std::string& text);
     void addText(const std::string& text);
-    const std::string& getText() const { return text; }
-    void setReadOnly(bool readOnly);
-    bool isReadOnly() const { return readOnly; }
+    const std::string& getText() const { return editing.getText(); }
+    void setReadOnly(bool readOnly) { editing.setReadOnly(readOnly); }
+    bool isReadOnly() const { return editing.isReadOnly(); }
     void setCaretPosition(std::size_t position);
-    std::size_t getCaretPosition() const { return caret; }
+    std::size_t getCaretPosition() const { return editing.getCaret(); }
     // The displayed lines after wrapping.
     std::size_t getLinesCount() const { return layoutLines().size(); }
     std::vector<std::string> getDisplayedLines() const;
+    const TextLayout& getTextLayout() const { return layout; }
     const Scrollbar& getScrollbar() const { return scrollbar; }
 
-    bool acceptsTextInput() const override { return !readOnly; }
+    bool acceptsTextInput() const override { return !editing.isReadOnly(); }
 
     smartsignals::Signal<void(const std::string&)> onTextChange;
 
@@ -49,21 +51,19 @@ protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
-    std::vector<WrappedLine> layoutLines() const;
+    const std::vector<WrappedLine>& layoutLines() const;
     float wrapWidth() const;
     std::size_t lineOfCaret(const std::vector<WrappedLine>& lines) const;
-    void changeText(std::u32string characters, std::size_t newCaret);
-    void moveCaret(std::size_t position);
+    // A changed text is laid out and announced.
+    void textChanged(bool changed);
+    // After typing and keys: also scrolls to the caret.
+    void edited(bool changed);
     void moveCaretVertically(int lines);
     void updateScrollbar();
     void keepCaretVisible();
 
-    std::string text;
-    std::u32string characters;
-    std::size_t caret = 0;
-    bool readOnly = false;
-    bool caretVisible = true;
-    float blinkTime = 0.f;
+    EditableText editing;
+    TextLayout layout;
     Scrollbar scrollbar;
 };
 

@@ -40,6 +40,10 @@ std::vector<float> TextMetrics::getCaretOffsets(std::u32string_view line, unsign
     return offsets;
 }
 
+float TextMetrics::getStep(char32_t previous, char32_t c, unsigned characterSize) const {
+    return getKerning(previous, c, characterSize) + getAdvance(c, characterSize);
+}
+
 float TextMetrics::getLineWidth(std::u32string_view line, unsigned characterSize) const {
     return getCaretOffsets(line, characterSize).back();
 }

@@ -28,6 +28,8 @@ public:
     float getLineWidth(std::u32string_view line, unsigned characterSize) const;
     // x offset of the caret before each character, plus one past the end (size + 1 entries).
     std::vector<float> getCaretOffsets(std::u32string_view line, unsigned characterSize) const;
+    // How far a line grows when c follows previous (0 at the start of a line): kerning and advance.
+    float getStep(char32_t previous, char32_t c, unsigned characterSize) const;
 
     bool operator==(const TextMetrics& other) const { return font == other.font; }
 

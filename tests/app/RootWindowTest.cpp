@@ -120,4 +120,18 @@ TEST(RootStartup, MissingTileFolderFailsTheStart) {
     EXPECT_THROW(harness.start(), std::filesystem::filesystem_error);
 }
 
+TEST(RootStartup, AnItemWhoseIconIsMissingFailsTheStartNamingTheIcon) {
+    RootHarness harness;
+    harness.folder.files().write("data/items/shells.json",
+                                 R"([{"id": "SHELL", "name": "Shell", "iconTexture": "shell.png"}])");
+    try {
+        harness.start();
+        ADD_FAILURE() << "started without the icon";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("SHELL"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("./data/items/shell.png"), std::string::npos)
+            << error.what();
+    }
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/bench-report/BaselineReporter.hpp"
 
+#include "tools/bench-report/FigureLine.hpp"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -88,16 +90,7 @@ void BaselineReporter::Finalize() {
                 baseline += part;
             }
         }
-        std::printf("%-44s %10.3f ms   vs %-44s", figure.name.c_str(), value, baselineName.c_str());
-        if (baseline > 0) {
-            std::printf(" %10.3f ms   ratio %6.2fx", baseline, value / baseline);
-            if (figure.targetRatio > 0)
-                std::printf("   (target <= %.2fx%s)", figure.targetRatio,
-                            value / baseline <= figure.targetRatio ? "" : ", MISSED");
-        } else {
-            std::printf(" %10s", "n/a");
-        }
-        std::printf("\n");
+        printFigureLine(figure.name, value, baselineName, baseline, figure.targetRatio);
     }
     std::fflush(stdout);
 }

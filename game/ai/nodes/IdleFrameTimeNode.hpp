@@ -9,9 +9,7 @@ namespace tarsk {
 class IdleFrameTimeNode : public IdleNode_base {
 public:
     IdleFrameTimeNode(const std::string& name, const bt::NodeConfiguration& config);
-    static bt::PortsList providedPorts() {
-        return {bt::InputPort<float>("ms"), bt::InputPort<float>("sec"), bt::InputPort<float>("min")};
-    }
+    static bt::PortsList providedPorts() { return {waitPort("ms"), waitPort("sec"), waitPort("min")}; }
 
 protected:
     sf::Time frameDelta(TimeSystem& time) const override;

@@ -1,5 +1,6 @@
 #include "game/ai/nodes/IdleNode_base.hpp"
 
+#include "engine/common/Finite.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "game/ai/NodeInputs.hpp"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <string_view>
 
 namespace tarsk {
 
@@ -18,37 +20,52 @@ namespace {
 // Far beyond any sensible wait, and far inside what sf::Time can count in microseconds.
 constexpr double MaxWaitSeconds = 1e9;
 
-void checkWait(const std::string& node, const char* port, double seconds) {
-    if (!std::isfinite(seconds) || std::fabs(seconds) > MaxWaitSeconds)
-        throw std::invalid_argument(node + ": wait \"" + port + "\" is not a usable duration");
+double secondsPer(const std::string& unit) {
+    if (unit == "ms")
+        return 0.001;
+    if (unit == "min")
+        return 60.0;
+    if (unit == "h")
+        return 3600.0;
+    return 1.0;
+}
+
+// Throws for a wait part that makes no usable duration.
+void checkWait(const std::string& node, const std::string& unit, float value) {
+    const double seconds = value * secondsPer(unit);
+    // Milliseconds are counted as a 32-bit number.
+    const bool countable =
+        unit != "ms" || std::fabs(value) < static_cast<float>(std::numeric_limits<std::int32_t>::max());
+    if (!orv::isFinite(seconds) || std::fabs(seconds) > MaxWaitSeconds || !countable)
+        throw std::invalid_argument(node + ": wait \"" + unit + "\" is not a usable duration");
 }
 
 } // namespace
+
+std::pair<std::string, bt::PortInfo> IdleNode_base::waitPort(const std::string& unit) {
+    return bt::InputPort<float>(unit, [unit](const float& value) { checkWait("wait", unit, value); });
+}
 
 IdleNode_base::IdleNode_base(const std::string& name, const bt::NodeConfiguration& config, bool readsHours)
     : EntityInjectedBTNode(name, config), readsHours(readsHours) {}
 
 sf::Time IdleNode_base::readWaitTime() const {
     sf::Time wait = sf::Time::Zero;
-    // Milliseconds are counted whole, the fraction dropped.
-    const float ms = optionalInput<float>(*this, "ms", 0.f);
-    checkWait(getName(), "ms", ms / 1000.0);
-    if (std::fabs(ms) >= static_cast<float>(std::numeric_limits<std::int32_t>::max()))
-        throw std::invalid_argument(getName() + ": wait \"ms\" is not a usable duration");
-    wait += sf::milliseconds(static_cast<sf::Int32>(ms));
-
-    const float sec = optionalInput<float>(*this, "sec", 0.f);
-    checkWait(getName(), "sec", sec);
-    wait += sf::seconds(sec);
-
-    const float min = optionalInput<float>(*this, "min", 0.f);
-    checkWait(getName(), "min", min * 60.0);
-    wait += sf::seconds(min * 60.f);
-
-    if (readsHours) {
-        const float h = optionalInput<float>(*this, "h", 0.f);
-        checkWait(getName(), "h", h * 3600.0);
-        wait += sf::seconds(h * 60.f * 60.f);
+    for (const char* unit : {"ms", "sec", "min", "h"}) {
+        if (std::string_view(unit) == "h" && !readsHours)
+            continue;
+        const float value = optionalInput<float>(*this, unit, 0.f);
+        checkWait(getName(), unit, value);
+        // Milliseconds are counted whole, the fraction dropped.
+        const std::string_view name(unit);
+        if (name == "ms")
+            wait += sf::milliseconds(static_cast<sf::Int32>(value));
+        else if (name == "sec")
+            wait += sf::seconds(value);
+        else if (name == "min")
+            wait += sf::seconds(value * 60.f);
+        else
+            wait += sf::seconds(value * 60.f * 60.f);
     }
     return wait;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "bt/PortInfo.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 #include "game/ai/EntityInjectedBTNode.hpp"
 
 #include <SFML/System/Time.hpp>
 
 #include <string>
+#include <utility>
 
 namespace tarsk {
 
@@ -22,6 +24,10 @@ public:
     sf::Time getElapsed() const { return elapsed; }
 
 protected:
+    // An input for one part of the wait ("ms", "sec", "min" or "h"), refusing numbers that make
+    // no usable duration when the tree is made.
+    static std::pair<std::string, bt::PortInfo> waitPort(const std::string& unit);
+
     IdleNode_base(const std::string& name, const bt::NodeConfiguration& config, bool readsHours);
 
     // What one tick of the time system adds to the wait.

@@ -10,8 +10,7 @@ class IdleWorldTimeNode : public IdleNode_base {
 public:
     IdleWorldTimeNode(const std::string& name, const bt::NodeConfiguration& config);
     static bt::PortsList providedPorts() {
-        return {bt::InputPort<float>("ms"), bt::InputPort<float>("sec"), bt::InputPort<float>("min"),
-                bt::InputPort<float>("h")};
+        return {waitPort("ms"), waitPort("sec"), waitPort("min"), waitPort("h")};
     }
 
 protected:

@@ -3,11 +3,13 @@
 #include "app/support/RootHarness.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
+#include "luabind/InstructionLimit.hpp"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -72,6 +74,19 @@ TEST_F(RootConsoleTest, F11TogglesAConsoleThatRunsLuaWithTheGamesBindings) {
     toggleConsole();
     EXPECT_NE(child<tarsk::ConsoleAccessGameState>(), nullptr);
     toggleConsole();
+}
+
+TEST_F(RootConsoleTest, ARunawayLineIsStoppedAndTheGameGoesOn) {
+    toggleConsole();
+    tarsk::ConsoleAccessGameState* console = child<tarsk::ConsoleAccessGameState>();
+    ASSERT_NE(console, nullptr);
+    console->executeLine("while true do end");
+    EXPECT_EQ(console->getOutput()->getLine(1), std::string("\t") + lua::InstructionLimit::exhaustedText);
+    harness->frame();
+    console->executeLine("n = 0 for i = 1, 3 do n = n + i end assert(n == 6)");
+    EXPECT_EQ(console->getOutput()->getLine(3), "\tsuccess");
+    toggleConsole();
+    EXPECT_EQ(child<tarsk::ConsoleAccessGameState>(), nullptr);
 }
 
 TEST_F(RootConsoleTest, TheActiveCameraIsPublishedToScripts) {

@@ -1,5 +1,6 @@
 #include "app/music/BackgroundMusicGameState.hpp"
 #include "app/console/HeadlessInput.hpp"
+#include "engine/common/JsonError.hpp"
 #include "ui/EditBox.hpp"
 
 #include <gtest/gtest.h>
@@ -84,9 +85,9 @@ TEST_F(MusicTest, TheStoredVolumeIsWhereItStarts) {
 
 TEST_F(MusicTest, StoredValuesThatAreNotNumbersAreRefused) {
     settings["background_music_volume"] = "loud";
-    EXPECT_THROW(start(), nlohmann::json::type_error);
+    EXPECT_THROW(start(), orv::JsonError);
     settings["background_music_volume"] = true;
-    EXPECT_THROW(start(), nlohmann::json::type_error);
+    EXPECT_THROW(start(), orv::JsonError);
     // Settings that are not an object hold no volume.
     settings = nlohmann::json::array();
     EXPECT_FLOAT_EQ(start().getVolume(), 50.f);

@@ -5,6 +5,7 @@
 #include "app/screens/ActivePlayerFightBarGameStateUI.hpp"
 #include "app/screens/ActivePlayerGameStateUI.hpp"
 #include "app/support/RootHarness.hpp"
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/ecs/WorldManager.hpp"
@@ -190,13 +191,18 @@ TEST_F(ActivePlayer, TheStoredWorldOfThePlayerIsTheOneSavingWrote) {
     harness->frame();
     savegame.data.erase("PlayerData");
 
-    // A fraction is cut off; a world the game lacks is refused before anything is made.
-    savegame.data["PlayerWorldContainer"] = 1.9;
+    // A whole number may be written as a float; other numbers and a world the game lacks are refused
+    // before anything is made.
+    savegame.data["PlayerWorldContainer"] = 1.0;
     start();
     EXPECT_EQ(player().getWorld(), &world(1));
     stop();
     harness->frame();
     const std::size_t entities = world(0).getEntityCount() + world(1).getEntityCount();
+    for (const nlohmann::json& bad : {nlohmann::json(1.9), nlohmann::json(-1.5), nlohmann::json(1e20)}) {
+        savegame.data["PlayerWorldContainer"] = bad;
+        EXPECT_THROW(start(), orv::JsonError) << bad;
+    }
     savegame.data["PlayerWorldContainer"] = 4;
     EXPECT_THROW(start(), std::out_of_range);
     EXPECT_EQ(world(0).getEntityCount() + world(1).getEntityCount(), entities);

@@ -1,5 +1,6 @@
 #include "app/root/TileFolder.hpp"
 #include "app/support/TempFolder.hpp"
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/tiles/Tileset.hpp"
 
@@ -56,11 +57,20 @@ TEST_F(TileFiles, LoadsEveryDocumentAfterTheTilesAlreadyHeldAndSkipsNull) {
     EXPECT_EQ(resources.size(), 6u);
 }
 
-TEST_F(TileFiles, AMalformedFileStopsTheLoad) {
-    folder.write("tiles/a_broken.json", R"({"tile_id": "BROKEN"})");
+TEST_F(TileFiles, AMalformedFileStopsTheLoadNamingTheFileAndTheValue) {
+    folder.write("tiles/a_broken.json", R"([{"tile_id": "FINE", "default": [0, 0, 16, 16]},
+                                            {"tile_id": 5, "default": [0, 0, 16, 16]}])");
     orv::ResourceManager resources;
     orv::Tileset tileset({}, nullptr);
-    EXPECT_ANY_THROW(tarsk::TileFolder(folder / "tiles").loadInto(resources, tileset));
+    try {
+        tarsk::TileFolder(folder / "tiles").loadInto(resources, tileset);
+        ADD_FAILURE() << "loaded";
+    } catch (const orv::JsonError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  (folder / "tiles/a_broken.json").generic_string() +
+                      ": [1].tile_id: [json.exception.type_error.302] type must be "
+                      "string, but is number");
+    }
     EXPECT_TRUE(ids(tileset).empty());
 }
 

@@ -10,6 +10,7 @@
 #include "game/navigation/NavigationSystem.hpp"
 #include "game/random/RandomNumberGenerator.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "luabind/InstructionLimit.hpp"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,45 @@ TEST_F(ScriptBindingsTest, PathsComeBackFromTheNavigationSystem) {
     EXPECT_EQ(scripts->execute("path = camera:world():d_findGoodPath(from, to, camera)"), success);
     EXPECT_EQ(scripts->execute("assert(path:isValid() == false and #path:getPath() == 0)"), success);
     scripts->clearCamera();
+}
+
+TEST_F(ScriptBindingsTest, KeptEntitiesAndWorldsThatDiedRaiseInsteadOfReachingFreedMemory) {
+    auto doomed = std::make_unique<orv::World>();
+    doomed->registerSystem<tarsk::TimeSystem>();
+    const orv::Entity* frog = doomed->addEntity(initialisedEntity());
+    scripts->setCamera(frog);
+    ASSERT_EQ(scripts->execute("keepFrog = camera keepWorld = camera:world() keepPlayer = player"), success);
+    scripts->clearCamera();
+
+    // The player dies: its world removes and deletes it, as at the end of a frame.
+    world.markForRemoval(player);
+    world.removeMarkedEntities();
+    scripts->clearPlayer();
+    EXPECT_TRUE(contains(scripts->execute("keepPlayer:world()"), "entity no longer exists"));
+    EXPECT_TRUE(contains(scripts->execute("keepPlayer:d_abortSeekUntilArrive()"), "entity no longer exists"));
+    EXPECT_EQ(scripts->execute("assert(keepFrog:world() == keepWorld)"), success);
+
+    doomed.reset();
+    EXPECT_TRUE(contains(scripts->execute("keepWorld:getTime()"), "world no longer exists"));
+    EXPECT_TRUE(contains(scripts->execute("keepFrog:world()"), "entity no longer exists"));
+    EXPECT_EQ(scripts->execute("assert(tostring(keepWorld) ~= nil)"), success);
+}
+
+TEST_F(ScriptBindingsTest, ALineCannotHurtTheGameOrOtherLines) {
+    // A line that never ends is stopped; the next one runs.
+    EXPECT_EQ(scripts->execute("while true do end"), Lines{lua::InstructionLimit::exhaustedText});
+    EXPECT_EQ(scripts->execute("n = 0 for i = 1, 10 do n = n + i end assert(n == 55)"), success);
+    // Precompiled code never loads.
+    EXPECT_EQ(
+        scripts->execute("local f, why = load(string.dump(function() end)) assert(f == nil) error(why, 0)"),
+        Lines{"attempt to load a binary chunk (mode is 't')"});
+    // The shared tables stay as they are for every script.
+    for (const char* change : {"game.Vec2f.x = 1", "game.Vec2f = nil", "game.DayTime.hour = nil",
+                               "string.rep = nil", "_G.tostring = nil", "rawset(game, 'Vec2f', 1)"})
+        EXPECT_NE(scripts->execute(change), success) << change;
+    scripts->getEnvironment().set("here", sf::Vector2f(1.5f, 2.f));
+    EXPECT_EQ(scripts->execute("assert(here.x == 1.5 and game.Vec2f ~= nil and tostring(1) == '1')"),
+              success);
 }
 
 class ScriptAiBindingsTest : public ScriptBindingsTest {

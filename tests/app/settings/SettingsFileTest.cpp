@@ -60,6 +60,23 @@ TEST(SettingsFile, InvalidJsonStartsEmptyAndKeepsTheBrokenFileAsBackup) {
     EXPECT_EQ(folder.read("settings.json.bak"), broken);
 }
 
+TEST(SettingsFile, UnusableValuesOrNestingStartWithDefaultsAndKeepTheFileAsBackup) {
+    apptest::TempFolder folder;
+    tarsk::SettingsFile file(folder / "settings.json");
+    const std::string deep = std::string(20000, '[') + std::string(20000, ']');
+    for (const std::string& text :
+         {std::string(R"({"x": 1e400})"), std::string(R"({"background_music_volume": "loud"})"),
+          std::string(R"({"background_music_volume": true})"),
+          R"({"background_music_volume": 50, "deep": )" + deep + "}"}) {
+        folder.write("settings.json", text);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(file.load(), json::object()) << text.substr(0, 60);
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_NE(said.find("settings.json"), std::string::npos) << said;
+        EXPECT_EQ(folder.read("settings.json.bak"), text);
+    }
+}
+
 TEST(SettingsFile, FailedWriteIsSilentAndLeavesNoTemporaryFile) {
     apptest::TempFolder folder;
     // A folder where the file should be: the rename over it fails.

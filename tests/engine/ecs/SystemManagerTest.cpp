@@ -55,6 +55,25 @@ TEST(SystemManager, InitRunsEveryPreInitThenEveryInitInRegistrationOrder) {
     EXPECT_EQ(logicMessage([&] { world.initSystems(); }), "SystemManager is already initialized");
 }
 
+// A system that registers another one from its onInit, as a system that brings a helper would.
+struct Sponsor : ecs_test::SystemProbe<orv::World> {
+    using SystemProbe::SystemProbe;
+    void onInit() override {
+        SystemProbe::onInit();
+        owner->registerSystem<Third>(log, "3");
+    }
+};
+
+TEST(SystemManager, ASystemRegisteredDuringInitGetsItsPreInitBeforeItsInit) {
+    Log log;
+    orv::World world;
+    world.registerSystem<Sponsor>(log, "s");
+    world.registerSystem<Second>(log, "2");
+    world.initSystems();
+    EXPECT_EQ(log, (Log{"s.pre", "2.pre", "s.init", "3.pre", "2.init", "3.init"}));
+    EXPECT_EQ(world.getSystem<Third>()->owner, &world);
+}
+
 TEST(SystemManager, UpdateOrderIsAStablePrioritySort) {
     Log log;
     orv::World world;

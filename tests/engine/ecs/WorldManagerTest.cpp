@@ -224,6 +224,18 @@ TEST(WorldManager, FailingCallbackPutsTheEntityBack) {
     EXPECT_EQ(game.worlds[1]->getEntityCount(), 0u);
 }
 
+TEST(WorldManager, AnEntityTheTargetRefusesGoesBackToItsWorld) {
+    Log log;
+    ThreeWorlds game(log);
+    const orv::Entity* entity = game.worlds[0]->addEntity(readyEntity());
+    game.worlds[1]->getEntitiesArrivingSignal().connect(
+        [](const Batch&) { throw std::runtime_error("no room"); });
+    EXPECT_THROW(game.manager.moveEntity(2, entity), std::runtime_error);
+    EXPECT_EQ(entity->getWorld(), game.worlds[0]);
+    EXPECT_TRUE(game.worlds[0]->contains(entity));
+    EXPECT_EQ(game.worlds[1]->getEntityCount(), 0u);
+}
+
 TEST(WorldManager, MovedContainerKeepsItsParts) {
     auto world = std::make_unique<orv::World>();
     orv::World* raw = world.get();

@@ -146,6 +146,33 @@ TEST(FindNodePath, TakesTheCheapRouteThatLeadsAwayFromTheGoal) {
               (Navgraph::NodePath{&start, &goal}));
 }
 
+// A direct connection of cost 10 against a detour whose cost a modifier cuts to a tenth (4 + 4):
+// the detour leads far from the goal, and the search must still see that it is cheaper.
+TEST(FindNodePath, FindsTheCheapestPathWhenCostsFallBelowTheDistance) {
+    Navgraph graph;
+    NavgraphNode& start = graph.addNode({0, 0}, ground.get());
+    NavgraphNode& goal = graph.addNode({10, 0}, ground.get());
+    NavgraphNode& bend = graph.addNode({5, 30}, swamp.get());
+    Navgraph::connect(start, goal, ground.get(), 10.f);
+    Navgraph::connect(start, bend, swamp.get(), 40.f);
+    Navgraph::connect(bend, goal, swamp.get(), 40.f);
+    const auto cheapRoad = [&](const orv::RegionType* region, float cost) {
+        return region == swamp.get() ? cost * 0.1f : cost;
+    };
+    EXPECT_EQ(graph.findNodePath(&start, &goal, border.get(), {cheapRoad}),
+              (Navgraph::NodePath{&start, &bend, &goal}));
+
+    // A connection shorter than the straight line between its ends does the same.
+    Navgraph shortcut;
+    NavgraphNode& from = shortcut.addNode({0, 0}, ground.get());
+    NavgraphNode& to = shortcut.addNode({10, 0}, ground.get());
+    NavgraphNode& hop = shortcut.addNode({5, 20}, ground.get());
+    Navgraph::connect(from, to, ground.get(), 10.f);
+    Navgraph::connect(from, hop, ground.get(), 1.f);
+    Navgraph::connect(hop, to, ground.get(), 1.f);
+    EXPECT_EQ(shortcut.findNodePath(&from, &to, border.get(), {}), (Navgraph::NodePath{&from, &hop, &to}));
+}
+
 TEST(FindNodePath, ModifiersSteerAroundCostlyRegions) {
     // A straight line through a swamp and a longer way round on firm ground.
     Navgraph graph;

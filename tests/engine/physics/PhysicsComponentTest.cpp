@@ -159,6 +159,31 @@ TEST(PhysicsComponent, NonFiniteMovesAndForcesAreRefused) {
     EXPECT_FLOAT_EQ(transform->getPositionXY().y, 1);
 }
 
+// Finite values whose float arithmetic inside Box2D overflows: refused before Box2D sees them.
+TEST(PhysicsComponent, ValuesThatOverflowInsideBox2DAreRefused) {
+    PhysicsWorld w;
+    auto spun = ball({0, 0});
+    transformOf(spun.get())->setRotation(1.5e38f); // finite, but not once turned into radians
+    spun->init();
+    EXPECT_THROW(w.world.addEntity(std::move(spun)), std::runtime_error);
+
+    // Each within bounds, their sum (formed in float as the sensor is placed) not.
+    auto far = entityWith(orv::PhysicsComponent::make(bodyOfType(b2_dynamicBody), circle(1), b2FixtureDef()),
+                          {999990.f, 0});
+    EXPECT_NO_THROW(physicsOf(far.get())->registerSensorBody(sensorAt({20, 0}, 1)));
+    far->init();
+    EXPECT_THROW(w.world.addEntity(std::move(far)), std::runtime_error);
+
+    const orv::Entity* placed = w.add(ball({1, 1}));
+    auto* transform = transformOf(placed);
+    EXPECT_THROW(transform->setPositionXY({2e38f, 0}), std::runtime_error);
+    EXPECT_THROW(transform->getRotationChangedSignal().emit(3e38f), std::runtime_error);
+    EXPECT_THROW(physicsOf(placed)->applyForceToCenter({3e38f, 0}), std::runtime_error);
+    EXPECT_THROW(w.physics->rayCast({-3e38f, 0}, {3e38f, 0}, false), std::runtime_error);
+    w.step(0.01f);
+    expectAt(physicsOf(placed)->getBody(), 1, 1);
+}
+
 TEST(PhysicsComponent, BadDefinitionsFailAtConstruction) {
     EXPECT_THROW(orv::PhysicsComponent::make(b2BodyDef(), nullptr, b2FixtureDef()), std::logic_error);
     b2BodyDef damped;

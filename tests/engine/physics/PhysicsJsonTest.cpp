@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "engine/physics/PhysicsTestSupport.hpp"
 #include "engine/physics/ShapeSerialization.hpp"
 
@@ -241,6 +242,11 @@ TEST(PhysicsJson, InputBox2DWouldAbortOnIsRefused) {
         record(chainRecord({{0, 0}, {1, 0}}, 3)),
         record(chainRecord({{0, 0}, {1, 0}, {1.001, 0}}, 3)),
         record(edgeRecord(0, 0)),
+        // Finite, yet Box2D's float squares, cross products and inertia overflow.
+        record(polygonRecord({{0, 0}, {1e20, 0}, {0, 1e20}}, 3)),
+        record(polygonRecord({{0, 0}, {3e7, 0}, {0, 3e7}}, 3), {{"fixtureDef.density", 1}}),
+        record(circleRecord(3e37)),
+        record(circleRecord(), {{"fixtureDef.density", 1e30}}),
     };
     for (const json& data : runtime)
         EXPECT_THROW(orv::PhysicsComponent::fromJson(data), std::runtime_error) << data;
@@ -252,7 +258,9 @@ TEST(PhysicsJson, InputBox2DWouldAbortOnIsRefused) {
         EXPECT_STREQ(e.what(), "invalid vector subscript");
     }
     EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"fixtureDef.friction", "high"}})),
-                 json::type_error);
+                 orv::JsonError);
+    EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"fixtureDef.friction", true}})),
+                 orv::JsonError);
     EXPECT_THROW(orv::PhysicsComponent::fromJson(record(circleRecord(), {{"body->IsBullet()", 1}})),
                  json::type_error);
     json missing = circleRecord();

@@ -1,4 +1,5 @@
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
 
@@ -98,6 +99,12 @@ TEST_F(Resources, InvalidJsonFailsEveryTime) {
     EXPECT_EQ(files.reads["bad.json"], 1);
 }
 
+TEST_F(Resources, JsonNestedBeyondTheLimitIsRefusedEveryTime) {
+    files.content["deep.json"] = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_THROW(manager.get("deep.json").getCache<orv::JsonResourceCache>(), orv::JsonError);
+    EXPECT_THROW(manager.get("deep.json").getCache<orv::JsonResourceCache>(), orv::JsonError);
+}
+
 TEST_F(Resources, CommentsAreNotJson) {
     files.content["c.json"] = "// note\n{}";
     EXPECT_THROW(manager.get("c.json").getCache<orv::JsonResourceCache>(), nlohmann::json::parse_error);
@@ -149,7 +156,9 @@ TEST(RequiredJsonValue, ReadsConvertsAndReportsMissingKeys) {
     } catch (const std::logic_error& error) {
         EXPECT_STREQ(error.what(), "json does not contain required value");
     }
-    EXPECT_THROW(orv::getRequiredJsonValue<float>(json, "s"), nlohmann::json::type_error);
+    EXPECT_THROW(orv::getRequiredJsonValue<float>(json, "s"), orv::JsonError);
+    EXPECT_THROW(orv::getRequiredJsonValue<float>(nlohmann::json{{"f", 1e39}}, "f"), orv::JsonError);
+    EXPECT_THROW(orv::getRequiredJsonValue<std::int32_t>(nlohmann::json{{"i", 1e12}}, "i"), orv::JsonError);
 }
 
 } // namespace

@@ -116,7 +116,7 @@ TEST(ScriptProvider, UsertypesHaveNoGlobalNamesOnlyTheLatestUnderTheEmptyOne) {
     EXPECT_TRUE(globals.get<lua::Reference>("") == provider.gameTable().get<lua::Reference>("Vec2f"));
     // Only the exposed types are in "game".
     EXPECT_EQ(run(provider, env,
-                  "local names = {} for k in next, game do names[#names + 1] = k end "
+                  "local names = {} for k in pairs(game) do names[#names + 1] = k end "
                   "assert(#names == 2 and game.DayTime ~= nil and game.Vec2f ~= nil)"),
               "success");
 }

@@ -1,6 +1,7 @@
 #include "SerialTestTypes.hpp"
 #include "TempFolder.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/DefaultResourceLoader.hpp"
 #include "engine/serialization/Blueprint.hpp"
 #include "engine/serialization/BlueprintManager.hpp"
@@ -92,6 +93,13 @@ TEST_F(Blueprints, ANullInTheChildRemovesTheInheritedMember) {
               Json::parse(R"({"sprite": {"texture": "a.png"}, "stats": {"hp": 1}})"));
 }
 
+TEST_F(Blueprints, ABlueprintWithoutParentsKeepsItsDocumentNullsIncluded) {
+    library.add(blueprint("alone", {}, Json::parse(R"({"light": null, "stats": {"hp": 1, "mp": null}})")));
+    library.compileAll();
+    EXPECT_EQ(library.get("alone").getComponents(),
+              Json::parse(R"({"light": null, "stats": {"hp": 1, "mp": null}})"));
+}
+
 TEST_F(Blueprints, CyclesAndMissingParentsNameTheBlueprint) {
     library.add(blueprint("self", {"self"}));
     EXPECT_EQ(messageOf<std::logic_error>([&] { library.compileAll(); }),
@@ -147,8 +155,8 @@ TEST_F(Blueprints, ReservedMembersOfTheWrongTypeAreJsonTypeErrors) {
     Json flagText = blueprint("x", {});
     flagText["_isEntity"] = "yes";
     EXPECT_EQ(failure(flagText), "[json.exception.type_error.302] type must be boolean, but is string");
-    EXPECT_EQ(failure(Json::array()),
-              "[json.exception.type_error.305] cannot use operator[] with a string argument with array");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { orv::Blueprint item(Json::array()); }),
+              "must be an object, but is array");
 }
 
 TEST_F(Blueprints, EntityBlueprintsInListOrderAndUnknownNames) {
@@ -201,12 +209,29 @@ TEST_F(LoadedBlueprints, WalksInPathOrderSoParentsMayComeAfterTheirChildren) {
 TEST_F(LoadedBlueprints, TheFirstFailureStopsTheLoad) {
     folder.write("broken/a.json", blueprint("a", {"b"}).dump());
     folder.write("broken/b.json", "{ not json");
-    EXPECT_THROW(library.loadAll(folder.path() + "/broken"), nlohmann::json::parse_error);
+    EXPECT_NE(messageOf<orv::JsonError>([&] {
+                  library.loadAll(folder.path() + "/broken");
+              }).find(folder.path() + "/broken/b.json: [json.exception.parse_error"),
+              std::string::npos);
 
     orv::BlueprintManager typed(resources);
     folder.write("typed/b.json", R"({"_type": "b", "_inherit": [], "_isEntity": 0})");
-    EXPECT_EQ(messageOf<nlohmann::json::type_error>([&] { typed.loadAll(folder.path() + "/typed"); }),
-              "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { typed.loadAll(folder.path() + "/typed"); }),
+              folder.path() +
+                  "/typed/b.json: [json.exception.type_error.302] type must be boolean, but is number");
+
+    // Compiling happens after every file is read, and still names the file.
+    orv::BlueprintManager orphan(resources);
+    folder.write("orphan/o.json", blueprint("orphan", {"nobody"}).dump());
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { orphan.loadAll(folder.path() + "/orphan"); }),
+              folder.path() +
+                  R"(/orphan/o.json: blueprint "orphan" inherits from unknown blueprint "nobody")");
+
+    orv::BlueprintManager deep(resources);
+    folder.write("deep/d.json", R"({"_type": "d", "_inherit": [], "_isEntity": true, "stats": )" +
+                                    std::string(100000, '[') + std::string(100000, ']') + "}");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { deep.loadAll(folder.path() + "/deep"); }),
+              folder.path() + "/deep/d.json: the document is nested deeper than 256 levels");
 }
 
 TEST_F(LoadedBlueprints, AFileIsReadOnceForTheWholeRun) {

@@ -1,5 +1,6 @@
 #include "SerialTestTypes.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 
@@ -120,14 +121,14 @@ TEST_F(BlueprintEntities, MalformedRecordsFailWithTheJsonLibraryMessage) {
     EXPECT_EQ(messageOf<nlohmann::json::type_error>([&] { orv::SerializationManager::entityToJson(*tree); }),
               "[json.exception.type_error.307] cannot use erase() with array");
 
-    EXPECT_EQ(messageOf<nlohmann::json::type_error>([&] {
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
                   registry.types.entityFromJson({{"components", {{"blueprint", {{"type", 3}}}}}});
               }),
-              "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(messageOf<std::logic_error>([&] {
+              "components: [json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
                   registry.types.entityFromJson({{"components", {{"blueprint", {{"type", "ghost"}}}}}});
               }),
-              R"(unknown blueprint "ghost")");
+              R"(components: unknown blueprint "ghost")");
 
     library.add(Json::parse(R"({"_type": "odd", "_inherit": [], "_isEntity": true,
         "stats": {"_save": "hp"}})"));
@@ -157,6 +158,13 @@ TEST_F(BlueprintEntities, ReadingInPlaceGivesTheMembersOfTheMergedRecord) {
     EXPECT_EQ(visited, library.resolveComponents(record));
     EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
     EXPECT_EQ(order.size(), visited.size());
+
+    // A blueprint without parents hands over what the record lacks.
+    const Json bare = Json::parse(R"({"blueprint": {"type": "rock"}, "stats": 7})");
+    visited = Json::object();
+    library.forEachResolvedComponent(
+        bare, [&](const std::string& key, const Json& value) { visited[key] = value; });
+    EXPECT_EQ(visited, library.resolveComponents(bare));
 
     // Without a blueprint the record itself.
     const Json plain = Json::parse(R"({"stats": {"hp": 1}, "transform": {}})");

@@ -1,5 +1,6 @@
 #include "SerialTestTypes.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/persistence/PeristenceRealmSystem_global.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 
@@ -87,10 +88,10 @@ TEST(SerializationManager, RegistersTheEngineEntriesUnlessTheGameHasTheNames) {
 TEST(SerializationManager, UnknownNamesFailWithTheMapMessage) {
     Registry registry;
     const std::string message = "invalid unordered_map<K, T> key";
-    EXPECT_EQ(messageOf<std::out_of_range>([&] {
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
                   registry.types.entityFromJson({{"components", {{"stats", {}}, {"wings", {}}}}});
               }),
-              message);
+              "components.wings: " + message);
     EXPECT_EQ(messageOf<std::out_of_range>([&] {
                   registry.types.makeWorldSystem({{"_SystemTypeId", "Nope"}});
               }),

@@ -1,5 +1,6 @@
 #include "SerialTestTypes.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/persistence/PersistenceSystem.hpp"
 #include "engine/serialization/WorldReader.hpp"
@@ -100,17 +101,20 @@ TEST(WorldReader, AMissingContainerListIsAnEmptyManagerAsTheWriterLeavesIt) {
     EXPECT_TRUE(manager->getWorldContainers().empty());
 }
 
-TEST(WorldReader, TheIdCounterTakesAnyNumberOrBoolean) {
+TEST(WorldReader, TheIdCounterTakesWholeNumbersInItsRangeOnly) {
     Registry registry;
-    for (const auto& [value, expected] :
-         std::vector<std::pair<Json, unsigned>>{{true, 1u}, {2.9, 2u}, {12u, 12u}}) {
+    for (const auto& [value, expected] : std::vector<std::pair<Json, unsigned>>{{7.0, 7u}, {12u, 12u}}) {
         const Json document{{"wm_id_counter", value}, {"systems_global", Json::array()}};
         EXPECT_EQ(orv::worldManagerFromJson(registry.types, document)->getIdCounter(), expected) << value;
     }
+    for (const Json& value : {Json(true), Json(2.9), Json(-5), Json(1e12)}) {
+        const Json document{{"wm_id_counter", value}, {"systems_global", Json::array()}};
+        EXPECT_THROW(orv::worldManagerFromJson(registry.types, document), orv::JsonError) << value;
+    }
 }
 
-// Every failure of a malformed document, with its exact text.
-TEST(WorldReader, MalformedDocumentsFailWithTheJsonLibraryOrRegistryMessage) {
+// Every failure of a malformed document, with the path of the bad value and its exact text.
+TEST(WorldReader, MalformedDocumentsFailWithThePathAndTheJsonLibraryOrRegistryMessage) {
     auto failure = [](Json document) {
         Registry registry;
         try {
@@ -132,53 +136,57 @@ TEST(WorldReader, MalformedDocumentsFailWithTheJsonLibraryOrRegistryMessage) {
 
     Json counter = twoWorlds();
     counter["wm_id_counter"] = "7";
-    EXPECT_EQ(failure(counter), "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(failure(counter), "wm_id_counter: type must be number, but is string");
     EXPECT_EQ(failure(withContainer("_id", "5")),
-              "[json.exception.type_error.302] type must be number, but is string");
+              "worldContainers[1]._id: type must be number, but is string");
+    EXPECT_EQ(
+        failure(withContainer("_id", 1e12)),
+        "worldContainers[1]._id: must be a whole number within [0, 4294967295], but is 1000000000000.0");
     EXPECT_EQ(failure(withContainer("_isActive", 1)),
-              "[json.exception.type_error.302] type must be boolean, but is number");
+              "worldContainers[1]: [json.exception.type_error.302] type must be boolean, but is number");
     EXPECT_EQ(failure(withContainer("_name", nullptr)),
-              "[json.exception.type_error.302] type must be string, but is null");
-    EXPECT_EQ(failure(withContainer("systems_local", Json::array({{{"_SystemTypeId", 1}}}))),
-              "[json.exception.type_error.302] type must be string, but is number");
+              "worldContainers[1]: [json.exception.type_error.302] type must be string, but is null");
+    EXPECT_EQ(
+        failure(withContainer("systems_local", Json::array({{{"_SystemTypeId", 1}}}))),
+        "worldContainers[1].systems_local[0]: [json.exception.type_error.302] type must be string, but is "
+        "number");
     EXPECT_EQ(failure(withContainer("systems_local", Json::array({{{"_SystemTypeId", "Unknown"}}}))),
-              "invalid unordered_map<K, T> key");
+              "worldContainers[1].systems_local[0]: invalid unordered_map<K, T> key");
     EXPECT_EQ(failure(withContainer("entities", Json::array({{{"components", {{"wings", {}}}}}}))),
-              "invalid unordered_map<K, T> key");
+              "worldContainers[1].entities[0].components.wings: invalid unordered_map<K, T> key");
     EXPECT_EQ(failure(withContainer("systems_local", Json::object())),
-              "[json.exception.type_error.302] type must be array, but is object");
+              "worldContainers[1].systems_local: must be an array, but is object");
 
     // Records that must be objects.
     Json globals = twoWorlds();
     globals["systems_global"] = {"TracedGlobalSystem"};
-    EXPECT_EQ(failure(globals),
-              "[json.exception.type_error.305] cannot use operator[] with a string argument with string");
+    EXPECT_EQ(failure(globals), "systems_global[0]: must be an object, but is string");
     // What the writer puts for an entity that has no persistence component.
     EXPECT_EQ(failure(withContainer("entities", Json::array({nullptr}))),
-              "[json.exception.type_error.305] cannot use operator[] with a string argument with null");
+              "worldContainers[1].entities[0]: must be an object, but is null");
     EXPECT_EQ(failure(withContainer("entities", Json::array({{{"components", {1, 2}}}}))),
-              "[json.exception.type_error.305] cannot use operator[] with a string argument with array");
+              "worldContainers[1].entities[0].components: must be an object, but is array");
 
     // Two systems of one type.
     EXPECT_EQ(
         failure(withContainer("systems_local", Json::array({{{"_SystemTypeId", "TracedWorldSystem1"}},
                                                             {{"_SystemTypeId", "TracedWorldSystem1"}}}))),
-        "Cannot register the same System more than once. SystemName: serial_test::TracedWorldSystem<1>");
+        "worldContainers[1].systems_local[1]: Cannot register the same System more than once. SystemName: "
+        "serial_test::TracedWorldSystem<1>");
     globals["systems_global"] =
         Json::array({{{"_SystemTypeId", "TracedGlobalSystem"}}, {{"_SystemTypeId", "TracedGlobalSystem"}}});
     EXPECT_EQ(failure(globals),
-              "Cannot register the same System more than once. SystemName: serial_test::TracedGlobalSystem");
+              "systems_global[1]: Cannot register the same System more than once. SystemName: "
+              "serial_test::TracedGlobalSystem");
 
     // Missing members other than the container list.
-    EXPECT_EQ(failure(without(twoWorlds(), "systems_global")),
-              "[json.exception.out_of_range.403] key 'systems_global' not found");
-    EXPECT_EQ(failure(without(twoWorlds(), "wm_id_counter")),
-              "[json.exception.out_of_range.403] key 'wm_id_counter' not found");
+    EXPECT_EQ(failure(without(twoWorlds(), "systems_global")), "systems_global: is missing");
+    EXPECT_EQ(failure(without(twoWorlds(), "wm_id_counter")), "wm_id_counter: is missing");
     Json container = twoWorlds();
     container["worldContainers"][0].erase("entities");
-    EXPECT_EQ(failure(container), "[json.exception.out_of_range.403] key 'entities' not found");
+    EXPECT_EQ(failure(container), "worldContainers[0].entities: is missing");
     EXPECT_EQ(failure(withContainer("entities", Json::array({Json::object()}))),
-              "[json.exception.out_of_range.403] key 'components' not found");
+              "worldContainers[1].entities[0].components: is missing");
 }
 
 } // namespace

@@ -179,11 +179,21 @@ TEST(ScopedConnections, MovedSignalDyingBeforeHolderIsSafe) {
         a.connectTracked(*holder, [] {});
         Signal<void()> b;
         b = std::move(a);
+        // The tracked slot went with the move, and the holder still reaches it there.
+        EXPECT_EQ(b.getSlotCount(), 1u);
         a.connect([] {}); // the moved-from signal stays usable
         EXPECT_EQ(a.getSlotCount(), 1u);
+        holder->disconnectAll();
+        EXPECT_EQ(b.getSlotCount(), 0u);
+        EXPECT_EQ(a.getSlotCount(), 1u);
+        b.connectTracked(*holder, [] {});
+        EXPECT_EQ(holder->size(), 1u);
     }
+    // b is gone: dropping the record must leave its memory alone (the sanitizers watch).
+    EXPECT_EQ(holder->size(), 1u);
+    holder->disconnectAll();
+    EXPECT_EQ(holder->size(), 0u);
     holder.reset();
-    SUCCEED();
 }
 
 TEST(ScopedConnections, KeepsConnectionsWhenAskedNotToDisconnect) {

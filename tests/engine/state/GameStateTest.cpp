@@ -96,7 +96,9 @@ TEST(GameState, ChildClosingItselfStillGetsLateAndIsRemoved) {
     Probe root(log, "r");
     Probe& a = root.add("a");
     a.add("a1");
-    a.onUpdateAction = [&] { a.close(); };
+    a.onUpdateAction = [&] {
+        a.close();
+    };
     root.update();
     EXPECT_EQ(log, (Log{"r.update", "a.update", "a1.onDestroy", "a1.destroyed", "a.onDestroy", "a.destroyed",
                         "a.late", "r.late"}));
@@ -107,7 +109,9 @@ TEST(GameState, RootClosingItselfRunsEmptyWalkAndLate) {
     Log log;
     Probe root(log, "r");
     root.add("a");
-    root.onUpdateAction = [&] { root.close(); };
+    root.onUpdateAction = [&] {
+        root.close();
+    };
     root.update();
     EXPECT_EQ(log, (Log{"r.update", "a.onDestroy", "a.destroyed", "r.onDestroy", "r.destroyed", "r.late"}));
 }
@@ -119,7 +123,9 @@ TEST(GameState, ChildClosingParentStopsTheWalk) {
     Probe& a1 = a.add("a1");
     a.add("a2");
     root.add("b");
-    a1.onUpdateAction = [&] { a.close(); };
+    a1.onUpdateAction = [&] {
+        a.close();
+    };
     root.update();
     // a1 keeps running after its parent tore it down: its late hook runs on a live object.
     EXPECT_EQ(log, (Log{"r.update", "a.update", "a1.update", "a1.onDestroy", "a1.destroyed", "a2.onDestroy",
@@ -128,13 +134,36 @@ TEST(GameState, ChildClosingParentStopsTheWalk) {
     ASSERT_EQ(root.getSubStates().size(), 1u);
 }
 
+TEST(GameState, ChildDestroyingItsParentWithoutClosingItEndsTheParentsWalk) {
+    Log log;
+    Probe root(log, "r");
+    Probe& a = root.add("a");
+    Probe& a1 = a.add("a1");
+    a.add("a2");
+    root.add("b");
+    // destroy() is public: the parent stays open but its children are torn down mid-walk.
+    a1.onUpdateAction = [&] {
+        a.destroy();
+    };
+    root.update();
+    EXPECT_FALSE(a.isClosed());
+    EXPECT_TRUE(a.getSubStates().empty());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "a2.update"), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "b.update"), 1);
+    EXPECT_EQ(log.back(), "r.late");
+    root.update();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "a.update"), 2);
+}
+
 TEST(GameState, ChildClosingRootStopsEveryWalk) {
     Log log;
     Probe root(log, "r");
     Probe& a = root.add("a");
     Probe& a1 = a.add("a1");
     root.add("b");
-    a1.onUpdateAction = [&] { root.close(); };
+    a1.onUpdateAction = [&] {
+        root.close();
+    };
     root.update();
     EXPECT_TRUE(root.isClosed());
     EXPECT_EQ(log.back(), "r.late");
@@ -146,7 +175,9 @@ TEST(GameState, ChildAppendedDuringWalkIsReached) {
     Log log;
     Probe root(log, "r");
     Probe& a = root.add("a");
-    a.onUpdateAction = [&] { root.add("late"); };
+    a.onUpdateAction = [&] {
+        root.add("late");
+    };
     root.update();
     EXPECT_EQ(log, (Log{"r.update", "a.update", "a.late", "late.update", "late.late", "r.late"}));
 }
@@ -156,7 +187,9 @@ TEST(GameState, SiblingClosedBeforeReachedIsSkipped) {
     Probe root(log, "r");
     Probe& a = root.add("a");
     Probe& b = root.add("b");
-    a.onUpdateAction = [&] { b.close(); };
+    a.onUpdateAction = [&] {
+        b.close();
+    };
     root.update();
     EXPECT_EQ(log, (Log{"r.update", "a.update", "b.onDestroy", "b.destroyed", "a.late", "r.late"}));
     EXPECT_EQ(root.getSubStates().size(), 1u);
@@ -204,7 +237,9 @@ TEST(SubGameStateToggle, ToggledStateClosingItselfIsForgotten) {
     int inits = 0;
     toggle.toggle(inits);
     ToggledState* open = toggle.getActive();
-    open->onUpdateAction = [open] { open->close(); };
+    open->onUpdateAction = [open] {
+        open->close();
+    };
     parent.update();
     EXPECT_EQ(toggle.getActive(), nullptr);
     EXPECT_TRUE(parent.getSubStates().empty());

@@ -1,5 +1,6 @@
 #include "engine/tiles/Tileset.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/tiles/TileTestSupport.hpp"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,6 @@ TEST(Tileset, BadDocumentAddsNothing) {
         std::runtime_error);
     EXPECT_THROW(
         tileset.addTilesFromJson(json::parse(R"([{"tile_id": "WATER", "default": [0, 16, 16, 16]}, {}])")),
-        json::exception);
+        orv::JsonError);
     EXPECT_EQ(ids(tileset), (std::vector<std::string>{"GRASS", "SAND"}));
 }

@@ -1,5 +1,7 @@
 #include "engine/transform/TransformationComponent.hpp"
 
+#include "engine/common/JsonError.hpp"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -74,9 +76,8 @@ TEST(Transformation, MalformedRecordsThrowJsonErrors) {
     try {
         TransformationComponent::fromJson({{"rotation", "north"}});
         FAIL() << "no exception";
-    } catch (const nlohmann::json::type_error& error) {
-        EXPECT_EQ(error.id, 302);
-        EXPECT_NE(std::string(error.what()).find("type must be number, but is string"), std::string::npos);
+    } catch (const orv::JsonError& error) {
+        EXPECT_STREQ(error.what(), "rotation: type must be number, but is string");
     }
 }
 

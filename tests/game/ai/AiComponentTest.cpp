@@ -1,5 +1,6 @@
 #include "AiTestSupport.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "game/ai/EntityInjectedBTNode_base.hpp"
 
 #include <box2d/b2_fixture.h>
@@ -47,8 +48,8 @@ TEST(AiComponentJson, RefusesWrongTypesUnknownTreesAndUnusableRadii) {
         EXPECT_EQ(e.id, 302);
         EXPECT_NE(std::string(e.what()).find("type must be string, but is number"), std::string::npos);
     }
-    EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", "far"}}, *library),
-                 nlohmann::json::type_error);
+    EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", "far"}}, *library), orv::JsonError);
+    EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", 1e39}}, *library), orv::JsonError);
     EXPECT_THROW(AiComponent::fromJson({{"behavior", "nobody"}}, *library), std::out_of_range);
     for (float radius : {0.f, -1.f, std::numeric_limits<float>::quiet_NaN()})
         EXPECT_THROW(AiComponent(std::nullopt, *library, radius), std::invalid_argument) << radius;

@@ -56,6 +56,19 @@ TEST(AiManager, TreesAreIndependentWithTheirOwnBlackboards) {
     EXPECT_FALSE(second.getRootBlackboard()->contains("spot"));
 }
 
+// Values the game's nodes could not use stop the tree from being made, not the running game.
+TEST(AiManager, LiteralPortsAreConvertedAndCheckedWhenATreeIsMade) {
+    Library library({{"lazy", treeText(R"(<IdleWorldTime sec="1e308"/>)")},
+                     {"endless", treeText(R"(<IdleWorldTime min="1e30"/>)")},
+                     {"lost", treeText(R"(<SteeringSeek goal="nan;nan"/>)")},
+                     {"flat", treeText(R"(<IsCloseToGoal goal="1" delta="1"/>)")},
+                     {"fine", treeText(R"(<Sequence><IdleWorldTime sec="1.5" ms="2"/>
+                                            <IsCloseToGoal goal="1;-2" delta="0.5"/></Sequence>)")}});
+    for (const char* bad : {"lazy", "endless", "lost", "flat"})
+        EXPECT_THROW(library->createTree(bad), bt::RuntimeError) << bad;
+    EXPECT_NO_THROW(library->createTree("fine"));
+}
+
 TEST(RegisterBTNodeData, RegistersTheGamesNodesWithTheirKindsAndPorts) {
     // Kind, then each port as name:type, with '>' before outputs.
     const std::map<std::string, std::string> expected{

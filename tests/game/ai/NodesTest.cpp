@@ -45,9 +45,12 @@ TEST(PositionNodes, DistanceTestsCountTheDeltaAsClose) {
 }
 
 TEST(PositionNodes, RequiredInputsThatAreMissingOrBadThrowTheAccessError) {
-    for (const char* body : {R"(<IsCloseToGoal goal="1;0"/>)", R"(<IsCloseToGoal goal="1;0" delta="near"/>)",
-                             R"(<IsCloseToGoal goal="{g}" delta="1"/>)", R"(<FindTarget target="{t}"/>)",
-                             R"(<SteeringSeek goal="1;0" slowingRadius="wide"/>)",
+    // Bad literals ("near", "wide") are refused when the tree is made; what is missing shows at the tick.
+    for (const char* bad : {R"(<IsCloseToGoal goal="1;0" delta="near"/>)",
+                            R"(<SteeringSeek goal="1;0" slowingRadius="wide"/>)"})
+        EXPECT_THROW(Scene scene(bad), bt::RuntimeError) << bad;
+    for (const char* body : {R"(<IsCloseToGoal goal="1;0"/>)", R"(<IsCloseToGoal goal="{g}" delta="1"/>)",
+                             R"(<FindTarget target="{t}"/>)",
                              R"(<debug_ExecuteAttack target="{t}" attackId="PUNCH_ATTACK"/>)"}) {
         Scene scene(body);
         try {

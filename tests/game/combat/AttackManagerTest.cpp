@@ -29,9 +29,9 @@ void expectPreset(const PhysicalAttackPreset& preset, const PhysicalAttackPreset
 
 } // namespace
 
-TEST(AttackManager, MakesTheGamesFourAttacks) {
+TEST(AttackManager, MakesTheGamesFiveAttacks) {
     const AttackManager attacks;
-    ASSERT_EQ(attacks.getFactories().size(), 4u);
+    ASSERT_EQ(attacks.getFactories().size(), 5u);
 
     auto standard = attacks.createAttack(id::attack::defaultAttack);
     ASSERT_NE(dynamic_cast<DefaultAttack_legacy*>(standard.get()), nullptr);
@@ -55,6 +55,11 @@ TEST(AttackManager, MakesTheGamesFourAttacks) {
     ASSERT_NE(frog, nullptr);
     expectPreset(presetOf<GenericAllroundPhysicalAttackPreset>(*frog),
                  {"FROG_DEFAULT_ATTACK", sf::seconds(2), 20.f, 2000.f, 1.f, 0.f});
+
+    auto boss = attacks.createAttack("FROG_BOSS_ATTACK");
+    ASSERT_NE(boss, nullptr);
+    expectPreset(presetOf<GenericAllroundPhysicalAttackPreset>(*boss),
+                 {"FROG_BOSS_ATTACK", sf::milliseconds(2500), 30.f, 3000.f, 1.6f, 0.f});
     EXPECT_EQ(frog->getName(), "FROG_DEFAULT_ATTACK");
 }
 

@@ -19,7 +19,7 @@ namespace {
 std::string errorOf(const nlohmann::json& data) {
     try {
         FighterComponent::fromJson(data);
-    } catch (const nlohmann::json::exception& error) {
+    } catch (const std::exception& error) {
         return error.what();
     }
     return "no error";

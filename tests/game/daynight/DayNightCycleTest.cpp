@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/World.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
 #include "game/daynight/DayNightCycleSystem.hpp"
@@ -81,8 +82,10 @@ TEST(DayNightCycle, EqualBeginsKeepFileOrder) {
 }
 
 struct TempDir {
-    TempDir()
-        : path(std::filesystem::temp_directory_path() / ("orv_daynight_" + std::to_string(::getpid()))) {
+    static std::filesystem::path where() {
+        return std::filesystem::temp_directory_path() / ("orv_daynight_" + std::to_string(::getpid()));
+    }
+    TempDir() : path(where()) {
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path / "nested");
     }
@@ -120,19 +123,26 @@ TEST(DayNightCycleDataManager, RejectsBadFilesAndValues) {
         try {
             loadOne(text);
             FAIL() << text;
-        } catch (const std::runtime_error& error) {
-            EXPECT_STREQ(error.what(), message);
+        } catch (const orv::JsonError& error) {
+            EXPECT_EQ(error.getFile(), (TempDir::where() / "x.json").generic_string());
+            EXPECT_EQ(error.getPath().empty() ? error.getMessage()
+                                              : error.getPath() + ": " + error.getMessage(),
+                      message);
         }
     };
     expectMessage("42", "invalid dayNightCycle file");
-    expectMessage(R"([{"id": "A", "states": []}, 3])", "invalid element in dayNightCycle file array");
+    expectMessage(R"([{"id": "A", "states": []}, 3])", "[1]: invalid element in dayNightCycle file array");
+    expectMessage(R"({"id": "A", "states": [{"beginPercent": 1e39, "color": [0, 0, 0, 0]}]})",
+                  "beginPercent: must be a finite number within +-3.40282e+38, but is 1e+39");
+    expectMessage(R"({"id": "A", "states": [{"beginPercent": 0.5, "color": [0, true, 0, 0]}]})",
+                  "color[1]: type must be number, but is boolean");
     EXPECT_THROW(loadOne(R"({"id": "A", "states": [{"beginPercent": 1.5, "color": [0, 0, 0, 0]}]})"),
                  std::runtime_error);
     EXPECT_THROW(loadOne(R"({"id": "A", "states": [{"beginPercent": 0.5, "color": [0, 300, 0, 0]}]})"),
                  std::runtime_error);
     EXPECT_THROW(loadOne(R"({"id": "A", "states": [{"beginPercent": 0.5, "color": [0, 0, 0]}]})"),
-                 nlohmann::json::out_of_range);
-    EXPECT_THROW(loadOne(R"({"states": []})"), nlohmann::json::out_of_range);
+                 orv::JsonError);
+    EXPECT_THROW(loadOne(R"({"states": []})"), orv::JsonError);
 }
 
 TEST(DayNightCycleSystem, SetsTheAmbientColourFromTheTimeOfDay) {

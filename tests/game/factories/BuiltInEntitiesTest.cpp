@@ -221,7 +221,7 @@ TEST_F(BuiltInEntities, EveryKindJoinsAGeneratedWorldAndLivesThroughSixtyFrames)
         entity->init();
         world->addEntity(std::move(entity));
     }
-    const auto* render = world->getSystem<tarsk::RenderSystem>();
+    auto* render = world->getSystem<tarsk::RenderSystem>();
     // The terrain and the thirteen objects; the torch and the fireplace glow.
     EXPECT_EQ(render->getRenderables().size(), 14u);
     EXPECT_EQ(render->getLights().size(), 2u);

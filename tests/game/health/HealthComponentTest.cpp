@@ -24,7 +24,7 @@ struct Announcements {
 std::string typeErrorOf(const nlohmann::json& data) {
     try {
         HealthComponent::fromJson(data);
-    } catch (const nlohmann::json::type_error& error) {
+    } catch (const std::exception& error) {
         return error.what();
     }
     return "no error";

@@ -1,5 +1,6 @@
 #include "game/items/support/ItemTestKit.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/DefaultResourceLoader.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "game/items/PredefinedItem.hpp"
@@ -84,21 +85,26 @@ TEST(ItemDefinitions, BadFilesAreRejectedWithTheirMessages) {
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(nullptr); }), "invalid item file");
 
     // Elements before a bad one stay defined.
+    for (const char* icon : {"wood.png", "f.png"})
+        kit.files.files[std::string("./data/items/") + icon] = itemtest::iconBytes();
     const Json mixed =
         Json::array({itemObject("WOOD", "Wood", "wood.png"), 7, itemObject("FISH", "Fish", "f.png")});
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.loadItemFile(mixed); }),
-              "invalid element in item file array");
+              "[1]: invalid element in item file array");
     EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
 
-    EXPECT_THROW(kit.items.loadItemFile(Json{{"id", "X"}, {"iconTexture", "x.png"}}), Json::out_of_range);
-    const std::string wrongType = messageOf<Json::type_error>([&] {
+    EXPECT_EQ(messageOf<orv::JsonError>([&] {
+                  kit.items.loadItemFile(Json{{"id", "X"}, {"iconTexture", "x.png"}});
+              }),
+              "name: [json.exception.out_of_range.403] key 'name' not found");
+    const std::string wrongType = messageOf<orv::JsonError>([&] {
         kit.items.loadItemFile(Json{{"id", 3}, {"name", "Three"}, {"iconTexture", "x.png"}});
     });
     EXPECT_NE(wrongType.find("type must be string, but is number"), std::string::npos) << wrongType;
     EXPECT_EQ(idsOf(kit.items), std::vector<std::string>{"WOOD"});
 }
 
-TEST(ItemDefinitions, UnknownKindsAndUnreadableIconsFailCreation) {
+TEST(ItemDefinitions, UnknownKindsFailCreationAndUnreadableIconsTheLoad) {
     ItemKit kit;
     kit.defineBasics();
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItem("wood"); }),
@@ -106,8 +112,12 @@ TEST(ItemDefinitions, UnknownKindsAndUnreadableIconsFailCreation) {
     EXPECT_EQ(messageOf<std::runtime_error>([&] { kit.items.createItemEntity("CRAB"); }),
               "Item not found, id: CRAB");
 
-    kit.items.loadItemFile(itemObject("GHOST", "Ghost", "missing.png"));
-    EXPECT_THROW(kit.items.createItem("GHOST"), orv::ResourceAccessException);
+    // An icon that cannot be read is refused with its kind.
+    const std::string missing = messageOf<std::runtime_error>(
+        [&] { kit.items.loadItemFile(itemObject("GHOST", "Ghost", "missing.png")); });
+    EXPECT_NE(missing.find("./data/items/missing.png"), std::string::npos) << missing;
+    EXPECT_EQ(kit.items.findDefinition("GHOST"), nullptr);
+    EXPECT_THROW(kit.items.createItem("GHOST"), std::runtime_error);
 }
 
 TEST(ItemDefinitions, ItemsCompareByKind) {
@@ -154,7 +164,17 @@ protected:
     }
 
     std::filesystem::path folder;
-    orv::ResourceManager resources;
+    // The item files from the folder; every icon is a real image.
+    orv::ResourceManager resources{[] {
+        struct Loader : orv::ResourceLoader {
+            std::string load(const std::string& path) override {
+                if (path.starts_with("./data/items/"))
+                    return itemtest::iconBytes();
+                return orv::DefaultResourceLoader().load(path);
+            }
+        };
+        return std::make_unique<Loader>();
+    }};
     orv::SerializationManager serialization{resources, {}, {}, {}};
     tarsk::ItemManager items{resources, serialization};
 };
@@ -168,6 +188,22 @@ TEST_F(ItemFolder, ReadsJsonFilesAtAnyDepthInPathOrder) {
 
     items.loadDirectory(folder);
     EXPECT_EQ(idsOf(items), (std::vector<std::string>{"FISH", "CRAB", "AXE"}));
+}
+
+TEST_F(ItemFolder, ErrorsNameTheFileAndThePathOfTheBadValue) {
+    write("food.json",
+          Json::array({itemObject("FISH", "Fish", "fish.png"), itemObject("CRAB", "Crab", "crab.png"),
+                       Json{{"id", "BREAD"}, {"name", "Bread"}, {"iconTexture", 5}}})
+              .dump());
+    const std::string file = (folder / "food.json").generic_string();
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+              file + ": [2].iconTexture: [json.exception.type_error.302] type must be string, but is number");
+
+    // Properties nested far deeper than any item needs are refused as the file is read.
+    write("a_soup.json", R"({"id": "SOUP", "name": "Soup", "iconTexture": "s.png", "properties": )" +
+                             std::string(100000, '[') + std::string(100000, ']') + "}");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+              (folder / "a_soup.json").generic_string() + ": the document is nested deeper than 256 levels");
 }
 
 TEST_F(ItemFolder, AMissingFolderAndABrokenFileFail) {

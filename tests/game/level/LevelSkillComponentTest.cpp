@@ -53,7 +53,7 @@ using Events = std::vector<std::string>;
 std::string errorOf(const nlohmann::json& data) {
     try {
         LevelSkillComponent::fromJson(data);
-    } catch (const nlohmann::json::exception& error) {
+    } catch (const std::exception& error) {
         return error.what();
     }
     return "no error";

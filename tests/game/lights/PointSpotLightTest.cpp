@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "game/lights/PointSpotLight.hpp"
 
 #include "game/lights/LoadLight.hpp"
@@ -44,7 +45,7 @@ TEST(PointSpotLight, RadiusMustBePositiveFiniteAndFitATexture) {
 
     nlohmann::json huge = sample();
     huge["radius"] = 1e300;
-    EXPECT_THROW(PointSpotLight::fromJson(huge), std::invalid_argument);
+    EXPECT_THROW(PointSpotLight::fromJson(huge), orv::JsonError);
 }
 
 TEST(PointSpotLight, FocusAndChannelsAreClamped) {
@@ -73,7 +74,7 @@ TEST(PointSpotLight, EveryKeyIsRequired) {
     }
     nlohmann::json wrongType = sample();
     wrongType["radius"] = "big";
-    EXPECT_THROW(PointSpotLight::fromJson(wrongType), nlohmann::json::type_error);
+    EXPECT_THROW(PointSpotLight::fromJson(wrongType), orv::JsonError);
 }
 
 TEST(LoadLight, MakesPointSpotLightsAndDeclinesOtherKinds) {

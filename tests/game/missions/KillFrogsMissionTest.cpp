@@ -1,5 +1,6 @@
 #include "MissionTestSupport.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/WorldManager.hpp"
 #include "game/combat/FighterComponent.hpp"
@@ -147,7 +148,7 @@ TEST_F(KillFrogsMissionTest, RecordNeedsTheCount) {
     missions.fromJson(nullptr, worlds, player.get());
     EXPECT_THROW(mission().fromJson({{"_state", 2}}), std::logic_error);
     EXPECT_EQ(mission().getState(), MissionState::NOT_STARTED);
-    EXPECT_THROW(mission().fromJson({{"_state", 2}, {"killedFrogs", "three"}}), nlohmann::json::type_error);
+    EXPECT_THROW(mission().fromJson({{"_state", 2}, {"killedFrogs", "three"}}), orv::JsonError);
 
     // A clone starts without progress and without the state.
     mission().fromJson({{"_state", 3}, {"killedFrogs", 7}});

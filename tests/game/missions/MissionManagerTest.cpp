@@ -1,5 +1,6 @@
 #include "MissionTestSupport.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/WorldManager.hpp"
 #include "game/missions/Mission.hpp"
@@ -160,7 +161,7 @@ TEST_F(MissionManagerTest, BadRecordsAreRefusedAndEarlierMissionsKeepWhatTheyRea
               "json does not contain required value");
     EXPECT_EQ(state("last"), MissionState::UNSET);
     EXPECT_THROW(missions.fromJson({{"last", {{"_state", "two"}, {"extra", 1}}}}, worlds, &player),
-                 nlohmann::json::type_error);
+                 orv::JsonError);
 }
 
 TEST_F(MissionManagerTest, BeginningNeedsAMissionThatHasNotStarted) {

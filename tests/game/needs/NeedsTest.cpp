@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -95,6 +96,28 @@ TEST_F(NeedsSystemTest, FollowsOnlyCreaturesInItsWorld) {
     frame(sf::seconds(2.f));
     EXPECT_FLOAT_EQ(stays->getNeeds().first, 99.9f);
     EXPECT_EQ(gone.front()->getComponent<tarsk::NeedsComponent>()->getNeeds().first, 100.f);
+}
+
+TEST_F(NeedsSystemTest, AListenerMayRemoveAndAddCreaturesDuringTheDrain) {
+    tarsk::NeedsComponent* first = addCreature();
+    addCreature();
+    addCreature();
+    std::vector<std::unique_ptr<orv::Entity>> gone;
+    tarsk::NeedsComponent* newcomer = nullptr;
+    first->changed.connect([&](const tarsk::Needs&) {
+        if (newcomer)
+            return;
+        gone = world.removeEntities({creatures[1]});
+        newcomer = addCreature();
+    });
+
+    frame(sf::seconds(1.f));
+    EXPECT_EQ(gone.front()->getComponent<tarsk::NeedsComponent>()->getNeeds().first, 100.f);
+    EXPECT_FLOAT_EQ(creatures[2]->getComponent<tarsk::NeedsComponent>()->getNeeds().first, 99.95f);
+    EXPECT_EQ(newcomer->getNeeds().first, 100.f); // joins with the next frame
+    frame(sf::seconds(1.f));
+    EXPECT_FLOAT_EQ(newcomer->getNeeds().first, 99.95f);
+    EXPECT_EQ(needs->getEntities(), (std::vector<const orv::Entity*>{creatures[0], creatures[2], creatures[3]}));
 }
 
 TEST(NeedsSystemSetup, NeedsTheWorldsTimeSystem) {

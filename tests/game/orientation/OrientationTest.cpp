@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "game/orientation/Facing.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 
@@ -59,7 +60,7 @@ TEST(OrientationComponent, JsonMustBeAnObjectWithTheCode) {
             "[json.exception.type_error.305] cannot use operator[] with a string argument with number");
     }
     EXPECT_THROW(OrientationComponent::fromJson(nlohmann::json::object()), std::logic_error);
-    EXPECT_THROW(OrientationComponent::fromJson({{"orientation", "up"}}), nlohmann::json::type_error);
+    EXPECT_THROW(OrientationComponent::fromJson({{"orientation", "up"}}), orv::JsonError);
 }
 
 Orientation facingAt(double degrees) {

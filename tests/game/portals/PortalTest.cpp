@@ -24,7 +24,7 @@ namespace {
 std::string typeErrorOf(const nlohmann::json& data) {
     try {
         PortalComponent::fromJson(data);
-    } catch (const nlohmann::json::type_error& error) {
+    } catch (const std::exception& error) {
         return error.what();
     }
     return "";
@@ -54,8 +54,7 @@ TEST(PortalJsonTest, TargetWorldTakesBooleansAsNumbersAndRejectsOtherTypes) {
     EXPECT_EQ(PortalComponent::fromJson({{"target_world", true}})->getTarget().first, 1u);
     EXPECT_EQ(PortalComponent::fromJson({{"target_world", false}})->getTarget().first, 0u);
     const std::string error = typeErrorOf({{"target_world", "dungeon"}});
-    EXPECT_NE(error.find("[json.exception.type_error.302]"), std::string::npos) << error;
-    EXPECT_NE(error.find("type must be number, but is string"), std::string::npos) << error;
+    EXPECT_EQ(error, "target_world: type must be number, but is string");
     EXPECT_NE(typeErrorOf({{"hasTarget", "yes"}}), "");
 }
 

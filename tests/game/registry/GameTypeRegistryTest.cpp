@@ -1,5 +1,6 @@
 #include "game/registry/GameTypeRegistry.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -43,6 +44,10 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
 #include "game/time/TimeSystem.hpp"
+
+#include "game/needs/AgricultureSystem.hpp"
+#include "game/needs/NeedsComponent.hpp"
+#include "game/needs/NeedsSystem.hpp"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +167,7 @@ std::vector<Row> componentTable() {
         {"AnimationComponent", typeid(tarsk::AnimationComponent), {{"AnimationId", "PLAYER_ANIMATION_01"}}},
         {"portal", typeid(tarsk::PortalComponent), json::object()},
         {"ai", typeid(tarsk::AiComponent), {{"behavior", "frog"}, {"maxDetectionRadius", 4.0}}},
+        {"needs", typeid(tarsk::NeedsComponent), {{"first", 30.0}, {"second", 60.0}}},
     };
 }
 
@@ -182,6 +188,8 @@ std::vector<Row> worldSystemTable() {
         {"AiSystem", typeid(tarsk::AiSystem)},
         {"NavigationSystem", typeid(tarsk::NavigationSystem)},
         {"DayNightCycle", typeid(tarsk::DayNightCycleSystem), {{"cycleId", "DAY_NIGHT_DEFAULT"}}},
+        {"NeedsSystem", typeid(tarsk::NeedsSystem)},
+        {"AgricultureSystem", typeid(tarsk::AgricultureSystem)},
     };
 }
 
@@ -239,9 +247,9 @@ TEST(GameTypeRegistry, UnknownComponentNamesCannotBeRead) {
     Registries registries;
     try {
         registries.serialization.entityFromJson({{"components", {{"camera", json::object()}}}});
-        FAIL() << "expected std::out_of_range";
-    } catch (const std::out_of_range& error) {
-        EXPECT_STREQ(error.what(), "invalid unordered_map<K, T> key");
+        FAIL() << "expected an error";
+    } catch (const orv::JsonError& error) {
+        EXPECT_STREQ(error.what(), "components.camera: invalid unordered_map<K, T> key");
     }
 }
 

@@ -104,7 +104,7 @@ struct SavedWorld : ::testing::Test {
 
 TEST_F(SavedWorld, ReadsBackDrawableAndLitEntities) {
     const auto world = orv::worldFromJson(serialization, worldRecord());
-    const auto* render = world->getSystem<tarsk::RenderSystem>();
+    auto* render = world->getSystem<tarsk::RenderSystem>();
     ASSERT_EQ(render->getRenderables().size(), 1u);
     ASSERT_EQ(render->getLights().size(), 1u);
 

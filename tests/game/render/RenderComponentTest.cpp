@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "game/render/RenderComponent.hpp"
 
 #include "engine/ecs/Entity.hpp"
@@ -67,7 +68,7 @@ TEST(RenderComponent, EveryOffsetKeyIsRequired) {
     }
     nlohmann::json wrongType = full;
     wrongType["sortingOffset.y"] = "low";
-    EXPECT_THROW(RenderComponent::fromJson(wrongType), nlohmann::json::type_error);
+    EXPECT_THROW(RenderComponent::fromJson(wrongType), orv::JsonError);
 }
 
 } // namespace

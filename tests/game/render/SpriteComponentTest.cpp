@@ -1,5 +1,6 @@
 #include "game/render/SpriteComponent.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "game/render/SpriteAnchor.hpp"
 
@@ -229,7 +230,7 @@ TEST_F(SpriteTest, JsonRejectsMissingValuesWrongTypesAndBadAnchors) {
 
     nlohmann::json wrongType = sampleJson(sheet);
     wrongType["spriteBaseSize.x"] = "wide";
-    EXPECT_THROW(SpriteComponent::fromJson(wrongType, resources), nlohmann::json::type_error);
+    EXPECT_THROW(SpriteComponent::fromJson(wrongType, resources), orv::JsonError);
 
     for (double anchor : {9.0, -1.0, 1e12, -3e9}) {
         nlohmann::json data = sampleJson(sheet);

@@ -1,3 +1,4 @@
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/transform/TransformationComponent.hpp"
@@ -302,8 +303,8 @@ TEST(SpawnerJsonTest, MissingKeysAndWrongTypesAreRejected) {
     try {
         SpawnerComponent::fromJson(badCount);
         FAIL();
-    } catch (const nlohmann::json::type_error& error) {
-        EXPECT_NE(std::string(error.what()).find("type must be number, but is string"), std::string::npos);
+    } catch (const orv::JsonError& error) {
+        EXPECT_STREQ(error.what(), "spawnCount: type must be number, but is string");
     }
     EXPECT_THROW(SpawnerComponent::fromJson(nlohmann::json::array()), nlohmann::json::type_error);
 }

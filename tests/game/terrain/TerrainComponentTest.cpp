@@ -150,9 +150,8 @@ TEST_F(TerrainJson, BadRecordsAreRefusedWithTheirReason) {
 
     for (const json& size :
          {json(-1), json(1.5), json("2"), json(TerrainComponent::MaxCells + 1), json(1e12)})
-        expectThrowContaining<std::runtime_error>(read(with("size.x", size)),
-                                                  "\"size.x\" must be a whole number");
-    expectThrowContaining<std::runtime_error>(read(with("size.y", -3)), "\"size.y\"");
+        expectThrowContaining<std::runtime_error>(read(with("size.x", size)), "size.x: ");
+    expectThrowContaining<std::runtime_error>(read(with("size.y", -3)), "size.y: ");
 
     expectThrowContaining<json::type_error>(read(with("tiles", "SAND")), "type must be array, but is string");
     expectThrowContaining<std::runtime_error>(read(with("tiles", {"SAND"})),

@@ -71,9 +71,25 @@ TEST(Convert, BoolAndStatusAndString) {
     EXPECT_EQ(convertFromString<std::string>(" a b "), " a b ");
 }
 
-TEST(Convert, TypesWithoutConversionCompileButThrowLogicError) {
+// Reading a type without a conversion is a compile error, never a fallback chosen behind the
+// reader's back; pointers alone have none and say so.
+template <class T>
+concept Readable = requires(std::string_view text) {
+    fromText(text, bt::As<T>{});
+};
+static_assert(Readable<float> && Readable<std::string> && !Readable<Opaque>);
+
+TEST(Convert, PointersHaveNoTextForm) {
     EXPECT_THROW(convertFromString<const Opaque*>("0"), bt::LogicError);
-    EXPECT_THROW(convertFromString<Opaque>("x"), bt::LogicError);
+}
+
+TEST(Convert, NumbersMustBeFinite) {
+    for (const char* text : {"nan", "-nan", "inf", "-inf", "infinity"}) {
+        EXPECT_THROW(convertFromString<float>(text), bt::RuntimeError) << text;
+        EXPECT_THROW(convertFromString<double>(text), bt::RuntimeError) << text;
+    }
+    EXPECT_THROW(convertFromString<float>("1e39"), bt::RuntimeError);
+    EXPECT_DOUBLE_EQ(convertFromString<double>("1e39"), 1e39);
 }
 
 TEST(Convert, SplitKeepsEveryPart) {

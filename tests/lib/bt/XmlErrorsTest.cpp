@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -88,12 +89,28 @@ const BadText badTexts[] = {
      "__shared_blackboard=\"true\" x=\"{y}\"/></BehaviorTree><BehaviorTree ID=\"B\">"
      "<Stub/></BehaviorTree></root>",
      "SubTree \"B\" at line 1 shares its parent's blackboard and takes no ports, not \"x\""},
+    {"LiteralOutOfRange", "<root><BehaviorTree><Wait sec=\"1e308\"/></BehaviorTree></root>",
+     "port \"sec\" of node \"Wait\" at line 1: value \"1e308\" is out of range for float"},
+    {"LiteralNotFinite", "<root><BehaviorTree><Wait sec=\"nan\"/></BehaviorTree></root>",
+     "port \"sec\" of node \"Wait\" at line 1: value \"nan\" is not a finite float"},
+    {"LiteralRefusedByThePort", "<root><BehaviorTree><Wait sec=\"-1\"/></BehaviorTree></root>",
+     "port \"sec\" of node \"Wait\" at line 1: no negative waits"},
+    {"SubTreeLiteralReachingATypedPort",
+     "<root main_tree_to_execute=\"A\"><BehaviorTree ID=\"A\"><SubTree ID=\"B\" t=\"soon\"/>"
+     "</BehaviorTree>\n<BehaviorTree ID=\"B\"><Wait sec=\"{t}\"/></BehaviorTree></root>",
+     "port \"sec\" of node \"Wait\" at line 2: cannot convert \"soon\" to float"},
 };
 
 TEST_P(XmlErrors, ThrowRuntimeErrorWithTheReason) {
     auto factory = bttest::makeFactory();
     factory->registerSimpleAction("Out", [](bt::TreeNode&) { return bt::NodeStatus::SUCCESS; },
                                   {bt::OutputPort<int>("value")});
+    const bt::PortValueCheck<float> notNegative = [](const float& sec) {
+        if (sec < 0)
+            throw std::invalid_argument("no negative waits");
+    };
+    factory->registerSimpleAction("Wait", [](bt::TreeNode&) { return bt::NodeStatus::SUCCESS; },
+                                  {bt::InputPort<float>("sec", notNegative)});
     const BadText& bad = GetParam();
     try {
         factory->createTreeFromText(bad.text);
@@ -108,6 +125,30 @@ TEST_P(XmlErrors, ThrowRuntimeErrorWithTheReason) {
             EXPECT_EQ(what, bad.message);
         }
     }
+}
+
+// Every SubTree use copies the tree it names: 28 levels of two uses would be 2^28 nodes.
+TEST(XmlLimits, ATreeThatExpandsPastTheNodeLimitIsRefused) {
+    std::string text = "<root main_tree_to_execute=\"L0\">";
+    for (int level = 0; level < 28; ++level)
+        text += "<BehaviorTree ID=\"L" + std::to_string(level) + "\"><Sequence><SubTree ID=\"L" +
+                std::to_string(level + 1) + "\"/><SubTree ID=\"L" + std::to_string(level + 1) +
+                "\"/></Sequence></BehaviorTree>";
+    text += "<BehaviorTree ID=\"L28\"><Stub/></BehaviorTree></root>";
+    auto factory = bttest::makeFactory();
+    try {
+        factory->createTreeFromText(text);
+        FAIL() << "no exception";
+    } catch (const bt::RuntimeError& error) {
+        EXPECT_TRUE(std::string(error.what()).starts_with("the tree has more than 10000 nodes"))
+            << error.what();
+    }
+    factory->setMaxTreeNodes(3);
+    EXPECT_NO_THROW(factory->createTreeFromText(
+        "<root><BehaviorTree><Inverter><Stub/></Inverter></BehaviorTree></root>"));
+    EXPECT_THROW(factory->createTreeFromText("<root><BehaviorTree><Sequence><Stub/><Stub/><Stub/></Sequence>"
+                                             "</BehaviorTree></root>"),
+                 bt::RuntimeError);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCases, XmlErrors, ::testing::ValuesIn(badTexts),

@@ -2,6 +2,7 @@
 
 #include "ui/Box.hpp"
 #include "ui/Button.hpp"
+#include "ui/ChatBox.hpp"
 #include "ui/Desktop.hpp"
 #include "ui/EditBox.hpp"
 #include "ui/Gui.hpp"
@@ -9,6 +10,7 @@
 #include "ui/Panel.hpp"
 #include "ui/ProgressBar.hpp"
 #include "ui/Scale.hpp"
+#include "ui/TextArea.hpp"
 #include "ui/Window.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -152,6 +154,58 @@ TEST_F(UiDisplay, PanelWithLabelButtonBarAndEditBox) {
         for (auto y = static_cast<unsigned>(labelRect.top); y < labelRect.top + labelRect.height; ++y)
             white += image.getPixel(x, y) == sf::Color::White ? 1 : 0;
     EXPECT_GT(white, 20);
+}
+
+TEST_F(UiDisplay, TextIsLaidOutOnlyWhenItsTextWidthOrFontChange) {
+    auto chat = ui::ChatBox::create();
+    chat->setPosition(10, 10);
+    chat->setSize(300, 200);
+    auto label = ui::Label::create("A label wrapped at its width");
+    label->setPosition(350, 10);
+    label->setSize(120, 60);
+    auto area = ui::TextArea::create();
+    area->setPosition(350, 100);
+    area->setSize(200, 100);
+    gui.add(chat);
+    gui.add(label);
+    gui.add(area);
+    std::string longLine;
+    for (int i = 0; i < 3000; ++i)
+        longLine += "lorem ipsum ";
+    chat->addLine("0: x = 1");
+    chat->addLine("\t" + longLine);
+    const ui::TextLayout& chatLayout = *chat->getLineLayout(1);
+    area->setText("first line\nsecond line");
+
+    render();
+    const std::size_t chatRuns = chatLayout.getLayoutCount();
+    const std::size_t labelRuns = label->getTextLayout().getLayoutCount();
+    const std::size_t areaRuns = area->getTextLayout().getLayoutCount();
+    sf::Image image;
+    for (int frame = 0; frame < 5; ++frame)
+        image = render();
+    EXPECT_EQ(chatLayout.getLayoutCount(), chatRuns);
+    EXPECT_EQ(label->getTextLayout().getLayoutCount(), labelRuns);
+    EXPECT_EQ(area->getTextLayout().getLayoutCount(), areaRuns);
+    // The end of the long line shows at the bottom, the label and the area show their text.
+    EXPECT_TRUE(chat->getScrollbar().isAtEnd());
+    EXPECT_GT(darkPixels(image, inside(*chat, 6.f)), 200);
+    EXPECT_GT(darkPixels(image, label->getAllocation()), 40);
+    EXPECT_GT(darkPixels(image, inside(*area, 6.f)), 40);
+
+    // A new width, a typed character and a new font each lay out once more.
+    chat->setSize(250, 200);
+    area->setFocused(true);
+    uitest::type(gui, U"x");
+    render();
+    render();
+    EXPECT_EQ(chatLayout.getLayoutCount(), chatRuns + 1);
+    EXPECT_EQ(area->getTextLayout().getLayoutCount(), areaRuns + 1);
+    gui.setFont(fontPath);
+    render();
+    render();
+    EXPECT_EQ(chatLayout.getLayoutCount(), chatRuns + 2);
+    EXPECT_EQ(label->getTextLayout().getLayoutCount(), labelRuns + 1);
 }
 
 TEST_F(UiDisplay, FontMetricsMatchWhatSfmlDraws) {

@@ -1,9 +1,11 @@
+#include "ui/TextLayout.hpp"
 #include "ui/TextMetrics.hpp"
 #include "ui/TextWrap.hpp"
 #include "ui/Utf8.hpp"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,46 @@ TEST(UiTextWrap, LineRangesPointIntoTheSource) {
     EXPECT_EQ(lines[1].length, 5u);
     EXPECT_EQ(lines[2].start, 12u);
     EXPECT_EQ(lines[2].length, 3u);
+    // Each line knows its width, without the space the break took.
+    EXPECT_FLOAT_EQ(lines[0].width, 25.f);
+    EXPECT_FLOAT_EQ(lines[2].width, 15.f);
+}
+
+TEST(UiTextWrap, LongTextWrapsInLinearTime) {
+    // One console line of 300,000 characters, words and one long unbroken run: measuring the rest
+    // of the text for every line took minutes; a linear walk takes milliseconds.
+    std::u32string text;
+    for (int i = 0; i < 20000; ++i)
+        text += U"lorem ipsum ";
+    text += std::u32string(60000, U'x');
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<ui::WrappedLine> lines = ui::wrapText(text, 300.f, 10, ui::TextMetrics());
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    // 60 characters a line: five words, then the unbroken run cut every 60 characters.
+    EXPECT_EQ(lines.size(), 4000u + 1000u);
+    EXPECT_EQ(lines.front().length, 59u);
+    EXPECT_EQ(lines.back().length, 60u);
+}
+
+TEST(UiTextLayout, LaysOutAgainOnlyWhenTextSizeOrWidthChange) {
+    const ui::TextMetrics metrics;
+    ui::TextLayout layout(U"aaa bbb ccc");
+    EXPECT_EQ(layout.getLayoutCount(), 0u);
+    EXPECT_EQ(layout.getLines(metrics, 10, 30.f).size(), 3u);
+    EXPECT_EQ(layout.getLines(metrics, 10, 30.f).size(), 3u);
+    EXPECT_FLOAT_EQ(layout.getWidth(metrics, 10, 30.f), 15.f);
+    EXPECT_EQ(layout.getLayoutCount(), 1u);
+    EXPECT_EQ(layout.getLines(metrics, 10, 0.f).size(), 1u);
+    EXPECT_FLOAT_EQ(layout.getWidth(metrics, 20, 0.f), 110.f);
+    EXPECT_EQ(layout.getLayoutCount(), 3u);
+    layout.setText(U"aaa bbb ccc");
+    layout.getLines(metrics, 20, 0.f);
+    EXPECT_EQ(layout.getLayoutCount(), 3u);
+    layout.setText(U"a\nbb");
+    EXPECT_EQ(layout.getLines(metrics, 20, 0.f).size(), 2u);
+    EXPECT_EQ(layout.getLineText(layout.getLines(metrics, 20, 0.f)[1]), U"bb");
+    EXPECT_EQ(layout.getLayoutCount(), 4u);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
+#include "app/player/PlayerEntity.hpp"
 #include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/WorldManager.hpp"
+#include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/persistence/PersistenceSystem.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/ai/AiComponent.hpp"
 #include "game/combat/AttackIds.hpp"
@@ -20,6 +23,7 @@
 #include "game/render/SpriteComponent.hpp"
 #include "game/spawner/SpawnerComponent.hpp"
 #include "game/terrain/TerrainComponent.hpp"
+#include "game/time/TimeSystem.hpp"
 #include "game/worldgen/DefaultWorldGenerator.hpp"
 #include "tools/gamefile/src/HeadlessContent.hpp"
 #include "tools/gamefile/src/PathCells.hpp"
@@ -249,6 +253,38 @@ TEST_F(ShippedGameFile, FrogsHuntOnTheirGroundAndTheBossIsTheHardestToBeat) {
     EXPECT_LE(std::ceil(bossHealth / swing), 5.f);
     EXPECT_GT(100.f - 4 * bite, 0.f);
     EXPECT_GT(100.f - 3 * bossBite, 0.f);
+}
+
+// The island as the game runs it: frame time, physics step, every system, the removals.
+void runFrame(orv::World& world) {
+    const sf::Time frame = sf::seconds(1.f / 60.f);
+    world.getSystem<tarsk::TimeSystem>()->setFrameTime(frame);
+    world.getSystem<orv::PhysicsSystem>()->setTimeStep(frame);
+    world.update();
+    world.removeMarkedEntities();
+}
+
+TEST_F(ShippedGameFile, FrogsFillTheirGroundAtOnceAndBiteAPlayerWhoComesClose) {
+    orv::World& island = world(0);
+    runFrame(island);
+    const auto frogs =
+        entitiesWith(island, [](const orv::Entity& e) { return e.hasComponent<tarsk::AiComponent>(); });
+    ASSERT_GE(frogs.size(), 5u);
+
+    auto made = tarsk::createPlayerEntity(content.resources, content.animations);
+    made->getComponent<orv::TransformationComponent>()->setPositionXY(positionOf(*frogs.front()) +
+                                                                      sf::Vector2f(2.f, 0.f));
+    made->addComponent<orv::PersistenceComponent>(false);
+    made->init();
+    const orv::Entity* player = island.addEntity(std::move(made));
+    const auto& health = *player->getComponent<tarsk::HealthComponent>();
+    int frames = 0;
+    while (health.getHealth() == health.getMaxHealth() && frames < 600) {
+        runFrame(island);
+        ++frames;
+    }
+    EXPECT_LT(health.getHealth(), health.getMaxHealth()) << "no frog bit within ten seconds";
+    EXPECT_GT(health.getHealth(), 0.f);
 }
 
 TEST_F(ShippedGameFile, ThePlayerIsANewPlayerAndNoMissionHasBegun) {

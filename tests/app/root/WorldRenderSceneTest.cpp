@@ -1,8 +1,8 @@
+#include "app/root/WorldRenderPass.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "game/camera/CameraComponent.hpp"
 #include "game/camera/CameraEntity.hpp"
-#include "game/camera/RenderWorld.hpp"
 #include "game/lights/LightComponent.hpp"
 #include "game/lights/PointSpotLight.hpp"
 #include "game/render/RenderSystem.hpp"
@@ -61,9 +61,10 @@ struct Scene {
         lamp->init();
         world.addEntity(std::move(lamp));
 
-        camera = tarsk::createCameraEntity();
-        camera->getComponent<tarsk::CameraComponent>()->setViewSize({20.f, 11.25f});
-        camera->getComponent<orv::TransformationComponent>()->setScale({1.f, 1.f});
+        auto lens = tarsk::createCameraEntity();
+        lens->getComponent<tarsk::CameraComponent>()->setViewSize({20.f, 11.25f});
+        lens->getComponent<orv::TransformationComponent>()->setScale({1.f, 1.f});
+        camera = world.addEntity(std::move(lens));
     }
 
     static std::unique_ptr<orv::Entity> init(std::unique_ptr<orv::Entity> entity) {
@@ -80,7 +81,7 @@ struct Scene {
     orv::ResourceManager resources;
     orv::World world;
     tarsk::RenderSystem* renderSystem = nullptr;
-    std::unique_ptr<orv::Entity> camera;
+    const orv::Entity* camera = nullptr;
 };
 
 TEST(SceneRender, SpritesInDrawOrderUnderTheLightMap) {
@@ -88,7 +89,7 @@ TEST(SceneRender, SpritesInDrawOrderUnderTheLightMap) {
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(640, 360));
     target.clear(sf::Color::White);
-    tarsk::renderWorld(target, *scene.renderSystem, *scene.camera->getComponent<tarsk::CameraComponent>());
+    tarsk::WorldRenderPass::draw(target, *scene.camera, false);
     target.display();
     const sf::Image shot = target.getTexture().copyToImage();
     const auto path = std::filesystem::current_path() / "scene.png";
@@ -115,7 +116,7 @@ TEST(SceneRender, OpaqueWhiteAmbientShowsTheSceneUnchanged) {
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(640, 360));
     target.clear(sf::Color::White);
-    tarsk::renderWorld(target, *scene.renderSystem, *scene.camera->getComponent<tarsk::CameraComponent>());
+    tarsk::WorldRenderPass::draw(target, *scene.camera, false);
     target.display();
     const sf::Image shot = target.getTexture().copyToImage();
     EXPECT_EQ(Scene::at(shot, 120.f, 60.f), sand);

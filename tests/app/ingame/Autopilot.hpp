@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/input/ScriptedInputDevice.hpp"
+#include "app/support/RootHarness.hpp"
+
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Keyboard.hpp>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orv {
+class Entity;
+class World;
+} // namespace orv
+
+namespace ui {
+class Widget;
+}
+
+namespace tarsk {
+class ActivePlayerGameState;
+class MainMenuGameState;
+} // namespace tarsk
+
+namespace apptest {
+
+// A player at the keyboard and mouse of the real root state. Everything it does reaches the game
+// as window events and live device state; it reads the world only to decide what to press next.
+// Every phase has a frame budget; running out of it throws, naming the phase and where the player
+// stood.
+class Autopilot {
+public:
+    using EntityTest = std::function<bool(const orv::Entity&)>;
+
+    // The device must be the one the root's input engine reads.
+    Autopilot(RootHarness& harness, DeviceState& device);
+
+    // One frame of 1/60 s.
+    void frame();
+    void frames(int count);
+    // Frames until the condition holds, at most the budget; false if it never did.
+    bool waitFor(const std::function<bool()>& condition, int budget);
+
+    void holdKey(sf::Keyboard::Key key);
+    void releaseKey(sf::Keyboard::Key key);
+    // Pressed for one frame.
+    void tapKey(sf::Keyboard::Key key);
+    void pointAt(sf::Vector2i pixel);
+    void pressLeft();
+    void releaseLeft();
+    // Move there, press and release within one frame.
+    void click(sf::Vector2i pixel);
+    void clickWidget(const ui::Widget& widget);
+
+    tarsk::MainMenuGameState& menu() const;
+    // Null while no game runs.
+    tarsk::ActivePlayerGameState* playerState() const;
+    const orv::Entity& player() const;
+    sf::Vector2f playerPosition() const;
+    orv::World& playerWorld() const;
+    // A world point as a window pixel, through the active camera.
+    sf::Vector2i toPixel(sf::Vector2f world) const;
+
+    // The nearest entity of the player's world that passes the test, or null.
+    const orv::Entity* nearest(const EntityTest& test) const;
+    bool isAlive(const orv::Entity* entity) const;
+
+    // Steers with W/A/S/D until the player is within the radius of the target.
+    void walkTo(const std::string& phase, sf::Vector2f target, float radius = 0.6f);
+    void followPath(const std::string& phase, const std::vector<sf::Vector2f>& waypoints);
+    // Holds the left button over the character until a conversation opens, then clicks through
+    // it until the screen closes. Returns the lines shown, in order.
+    std::vector<std::string> talkTo(const std::string& phase, const orv::Entity& character);
+    // Walks up to the nearest entity that passes the test, faces it with the mouse and attacks
+    // with Space (with the right button held for the swing) until it is gone.
+    void defeat(const std::string& phase, const EntityTest& enemy, bool swing = false);
+    // Walks up to the item and holds the left button on it until it is picked up.
+    void pickUp(const std::string& phase, const orv::Entity& item);
+
+    // Throws: the phase ran out of frames.
+    [[noreturn]] void stalled(const std::string& phase, const std::string& what) const;
+
+    long long getFrameCount() const { return frameCount; }
+
+private:
+    // The keys that push the player towards the target this frame (none inside the dead zone).
+    void steer(sf::Vector2f towards, float deadZone);
+    void holdOnly(const std::vector<sf::Keyboard::Key>& keys);
+    void pushButton(sf::Event::EventType type, sf::Mouse::Button button);
+    // The centre of the entity's sprite, or its position without one.
+    sf::Vector2f aimPoint(const orv::Entity& entity) const;
+    void releaseAll();
+
+    RootHarness& harness;
+    DeviceState& device;
+    long long frameCount = 0;
+};
+
+} // namespace apptest

@@ -1,0 +1,120 @@
+// What a script can do to the interpreter and to other scripts: no precompiled chunks, no
+// endless runs, no changes to shared tables, no use of objects that died.
+#include "LuaTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+using luatest::run;
+
+namespace {
+
+bool mentions(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST(LuabindContainment, EveryLoaderRefusesPrecompiledChunks) {
+    lua::State state;
+    state.open({lua::Library::base, lua::Library::string});
+    ASSERT_EQ(run(state, "dumped = string.dump(function() return 1 end)"), "success");
+    EXPECT_EQ(run(state, "local f, why = load(dumped) assert(f == nil) error(why, 0)"),
+              "attempt to load a binary chunk (mode is 't')");
+    EXPECT_EQ(run(state, "assert(load(dumped, 'x', 'b') == nil and load(dumped, 'x', 'bt', {}) == nil)"),
+              "success");
+    // Text still loads, with the environment given or left out.
+    EXPECT_EQ(run(state, "assert(load('return 2')() == 2 and load('return x', 'c', 'b', {x = 3})() == 3)"),
+              "success");
+    EXPECT_EQ(run(state, "assert(load('return print')() == print)"), "success");
+
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("luabind-chunk-" + std::to_string(::getpid()));
+    ASSERT_EQ(run(state, "dumped = string.dump(function() return 1 end)"), "success");
+    std::ofstream(file, std::ios::binary) << state.globals().get<std::string>("dumped");
+    state.globals().set("file", file.string());
+    EXPECT_EQ(run(state, "assert(loadfile(file) == nil and loadfile(file, 'b') == nil)"), "success");
+    const std::string done = run(state, "dofile(file)");
+    EXPECT_TRUE(mentions(done, "attempt to load a binary chunk")) << done;
+    std::filesystem::remove(file);
+}
+
+TEST(LuabindContainment, AnInstructionLimitStopsEndlessCodeEvenWhenItCatchesErrors) {
+    lua::State state;
+    state.open({lua::Library::base});
+    {
+        const lua::InstructionLimit limit(state, 100'000);
+        EXPECT_EQ(run(state, "while true do end"), lua::InstructionLimit::exhaustedText);
+    }
+    {
+        const lua::InstructionLimit limit(state, 100'000);
+        EXPECT_TRUE(mentions(run(state, "while true do pcall(function() while true do end end) end"),
+                             lua::InstructionLimit::exhaustedText));
+    }
+    {
+        const lua::InstructionLimit limit(state, 100'000);
+        EXPECT_EQ(run(state, "local n = 0 for i = 1, 1000 do n = n + i end assert(n == 500500)"), "success");
+        EXPECT_THROW(lua::InstructionLimit(state, 1), lua::error);
+    }
+    // Without a limit in force the same state runs on.
+    EXPECT_EQ(run(state, "for i = 1, 300000 do end"), "success");
+}
+
+TEST(LuabindContainment, SealedGlobalsAndUsertypeTablesCannotBeChanged) {
+    lua::State state;
+    state.open({lua::Library::base, lua::Library::string});
+    struct Point {
+        int x = 1;
+    };
+    state.globals().set("Point", state.newUsertype<Point>("Point", lua::noConstructor, "twice",
+                                                          [](const Point& p) { return 2 * p.x; }));
+    state.sealGlobals();
+    Point point;
+    const lua::Environment env = lua::Environment::over(state.globals());
+    env.set("p", &point);
+
+    for (const char* change :
+         {"Point.twice = nil", "rawset(Point, 'twice', 1)", "_G.print = nil", "_G.fresh = 1",
+          "rawset(_G, 'print', 1)", "string.upper = nil", "rawset(string, 'upper', 1)",
+          "getmetatable('').__index = {}", "setmetatable(_G, nil)", "setmetatable(string, nil)"}) {
+        EXPECT_NE(run(state, env, change), "success") << change;
+    }
+    EXPECT_THROW(state.globals().set("fresh", 1), lua::error);
+    // Reading, calling and walking work as before, and a script's own globals stay its own.
+    EXPECT_EQ(run(state, env,
+                  "assert(p:twice() == 2 and Point.twice(p) == 2 and ('ab'):upper() == 'AB') "
+                  "local n = 0 for k, v in pairs(string) do n = n + 1 end assert(n > 10) "
+                  "print = 5 assert(print == 5) own = {} own.x = 1 rawset(own, 'y', 2)"),
+              "success");
+    EXPECT_EQ(run(state, lua::Environment::over(state.globals()), "assert(type(print) == 'function')"),
+              "success");
+}
+
+TEST(LuabindContainment, AWatchedObjectThatDiedIsAnErrorNotAnAccess) {
+    struct Lamp {
+        int level = 3;
+        std::shared_ptr<const int> life = std::make_shared<const int>(0);
+    };
+    lua::State state;
+    state.open({lua::Library::base, lua::Library::string});
+    state.newUsertype<Lamp>("Lamp", lua::noConstructor, "level", &Lamp::level, "bright",
+                            [](const Lamp& lamp) { return lamp.level > 2; });
+    state.watchUsertype<Lamp>([](const Lamp& lamp) { return std::weak_ptr<const void>(lamp.life); },
+                              "lamp no longer exists");
+    auto lamp = std::make_unique<Lamp>();
+    state.globals().set("lamp", lamp.get());
+    ASSERT_EQ(run(state, "keep = lamp assert(keep.level == 3 and keep:bright())"), "success");
+
+    lamp.reset();
+    for (const char* use : {"return keep.level", "keep.level = 1", "return keep:bright()"})
+        EXPECT_TRUE(mentions(run(state, use), "lamp no longer exists")) << use;
+    EXPECT_THROW(state.globals().get<Lamp*>("keep"), lua::error);
+    // Comparing and printing never reach the object.
+    EXPECT_EQ(run(state, "assert(keep == lamp and tostring(keep):find('Lamp') == 1)"), "success");
+}
