@@ -65,4 +65,10 @@ void addCrowd(nlohmann::json& game, const std::string& blueprint, int count, std
     }
 }
 
+void setPlayerHealth(nlohmann::json& game, double health) {
+    nlohmann::json& record = game.at("PlayerData").at("components").at("health");
+    record.at("health") = health;
+    record.at("maxHealth") = health;
+}
+
 } // namespace orvbench

@@ -12,4 +12,8 @@ namespace orvbench {
 // seed). Throws std::runtime_error when the document has no such world or it has no land.
 void addCrowd(nlohmann::json& game, const std::string& blueprint, int count, std::uint32_t seed);
 
+// Gives the saved player of a game document the given health, as current and as maximum, so a
+// crowd that bites them all the time does not end the game before it has been measured.
+void setPlayerHealth(nlohmann::json& game, double health);
+
 } // namespace orvbench

@@ -60,6 +60,9 @@ void BaselineReporter::ReportRuns(const std::vector<Run>& reports) {
         const bool manual = run.run_name.time_type.find("manual") != std::string::npos;
         const double ms =
             toMilliseconds(manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime(), run.time_unit);
+        // As each run ends, so a long program shows how far it has come.
+        std::fprintf(stderr, "%s: %.3f ms (%lld iterations)\n", name.c_str(), ms,
+                     static_cast<long long>(run.iterations));
         auto [it, inserted] = fastest.emplace(name, ms);
         if (!inserted)
             it->second = std::min(it->second, ms);
