@@ -1,9 +1,11 @@
 # make run   installs what is missing, builds the game and starts it in its run folder.
 # make test  installs what is missing, builds everything with sanitizers and runs every test.
 # make bench installs what is missing, builds in Release and runs every benchmark.
+# make fuzz  builds the fuzz targets with sanitizers and runs each for FUZZ_RUNS mutations.
 JOBS ?= $(shell nproc)
+FUZZ_RUNS ?= 100000
 
-.PHONY: run test bench deps build build-test format clean
+.PHONY: run test bench fuzz deps build build-test format clean
 
 run: build
 	cd build/release/run && ./ostrevale
@@ -20,6 +22,11 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/bench -j $(JOBS) --target $(BENCHMARKS)
 	tools/run-benchmarks.sh build/bench
+
+fuzz: deps
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON
+	cmake --build build/test -j $(JOBS) --target fuzz_targets
+	cd build/test && ORV_FUZZ_RUNS=$(FUZZ_RUNS) ctest --output-on-failure -j $(JOBS) -L fuzz --timeout 1000000
 
 build: deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_BUILD_TESTS=OFF

@@ -1,7 +1,14 @@
 # Helpers that keep each area's CMakeLists.txt to a line or two.
 
 set(ORV_WARNINGS -Wall -Wextra)
-set(ORV_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+# float-cast-overflow is not part of GCC's undefined set: out-of-range double->int conversions.
+set(ORV_SANITIZE_KINDS -fsanitize=address,undefined,float-cast-overflow)
+set(ORV_SANITIZER_FLAGS ${ORV_SANITIZE_KINDS} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+option(ORV_LIBFUZZER "Link the fuzz targets with clang's libFuzzer instead of the replay driver" OFF)
+if(ORV_LIBFUZZER)
+    # Coverage for libFuzzer's guidance in all sanitized code.
+    list(APPEND ORV_SANITIZER_FLAGS -fsanitize=fuzzer-no-link)
+endif()
 
 # Adds every immediate subdirectory of DIR that has a CMakeLists.txt, in sorted order.
 # The names of the added directories are returned in OUT when given.
@@ -25,7 +32,7 @@ function(orv_target_defaults TARGET NOSAN)
     target_compile_options(${TARGET} PRIVATE ${ORV_WARNINGS})
     if(ORV_SANITIZE AND NOT NOSAN)
         target_compile_options(${TARGET} PRIVATE ${ORV_SANITIZER_FLAGS})
-        target_link_options(${TARGET} PUBLIC -fsanitize=address,undefined)
+        target_link_options(${TARGET} PUBLIC ${ORV_SANITIZE_KINDS})
     endif()
 endfunction()
 

@@ -45,10 +45,10 @@ void InputEngine::handleEvent(const sf::Event& event) {
         mousePosition = {event.mouseMove.x, event.mouseMove.y};
         break;
     case sf::Event::MouseButtonPressed:
-        pressButton(event.mouseButton);
+        changeButton(event.mouseButton, true);
         break;
     case sf::Event::MouseButtonReleased:
-        releaseButton(event.mouseButton);
+        changeButton(event.mouseButton, false);
         break;
     case sf::Event::LostFocus:
         releaseEverything();
@@ -58,22 +58,13 @@ void InputEngine::handleEvent(const sf::Event& event) {
     }
 }
 
-void InputEngine::pressButton(const sf::Event::MouseButtonEvent& event) {
+void InputEngine::changeButton(const sf::Event::MouseButtonEvent& event, bool down) {
     const unsigned button = code(event.button);
     const sf::Vector2i position(event.x, event.y);
-    buttonDown[button] = true;
-    buttonPressedSignals[button].emit(position);
+    buttonDown[button] = down;
+    (down ? buttonPressedSignals : buttonReleasedSignals)[button].emit(position);
     if (isInsideWindow(event.x, event.y))
-        buttonPressedInWindowSignals[button].emit(position);
-}
-
-void InputEngine::releaseButton(const sf::Event::MouseButtonEvent& event) {
-    const unsigned button = code(event.button);
-    const sf::Vector2i position(event.x, event.y);
-    buttonDown[button] = false;
-    buttonReleasedSignals[button].emit(position);
-    if (isInsideWindow(event.x, event.y))
-        buttonReleasedInWindowSignals[button].emit(position);
+        (down ? buttonPressedInWindowSignals : buttonReleasedInWindowSignals)[button].emit(position);
 }
 
 void InputEngine::releaseEverything() {

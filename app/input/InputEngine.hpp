@@ -89,8 +89,7 @@ private:
 
     // Half-open in window pixels: x = width is already outside.
     bool isInsideWindow(int x, int y) const;
-    void pressButton(const sf::Event::MouseButtonEvent& event);
-    void releaseButton(const sf::Event::MouseButtonEvent& event);
+    void changeButton(const sf::Event::MouseButtonEvent& event, bool down);
     // Nothing counts as held once the window has lost the keyboard and mouse.
     void releaseEverything();
 

@@ -2,7 +2,6 @@
 
 #include "app/menu/MainMenuGameState.hpp"
 #include "app/music/BackgroundMusicGameState.hpp"
-#include "app/root/TileFolder.hpp"
 #include "app/root/WorldRenderPass.hpp"
 #include "app/scripting/ScriptBindings.hpp"
 #include "app/settings/SettingsFile.hpp"
@@ -10,13 +9,6 @@
 #include "game/actions/DefaultActionGenerator.hpp"
 #include "game/actions/DefaultItemActionGenerator.hpp"
 #include "game/dialogue/StartDialogueAction.hpp"
-#include "game/factories/BlueprintEntityFactories.hpp"
-#include "game/factories/DefaultEntityFactories.hpp"
-#include "game/registry/GameTypeRegistry.hpp"
-#include "game/registry/RegistryServices.hpp"
-#include "game/resources/SfTextureResourceCache.hpp"
-#include "game/terrain/DefaultTiles.hpp"
-#include "game/worldgen/DefaultWorldGenerators.hpp"
 #include "game/worldgen/DungeonProviderByWorldGeneratorId.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -30,15 +22,6 @@ namespace tarsk {
 namespace {
 
 const sf::Time windowCreationFrameTime = sf::milliseconds(16);
-const std::filesystem::path itemFolder = "./data/items/";
-const std::filesystem::path dayNightFolder = "./data/other/dayNight/";
-
-const sf::Texture* tilesetTexture(orv::ResourceManager& resources) {
-    return &resources.get(BaseGameState::tilesetTexturePath)
-                .getCache<ResourceCache::SfTextureResourceCache>()
-                ->get();
-}
-
 orv::ScriptProvider& withScriptBindings(orv::ScriptProvider& provider) {
     registerScriptBindings(provider);
     provider.completeRegistration();
@@ -66,34 +49,10 @@ BaseGameState::BaseGameState() : BaseGameState(std::make_unique<SystemFrameClock
 
 BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
     : window(std::make_unique<sf::RenderWindow>()), frameClock(std::move(clock)),
-      input(*window, desktop, gui), scriptEnvironment(withScriptBindings(scriptProvider)),
-      tileset(generateDefaultTileDefinitions(), tilesetTexture(resources)), items(resources, serialization),
-      entityFactories(generateDefaultEntityFactories(), {resources, items, random, dialogues}),
-      worldGenerators(tileset, items, entityFactories, random, dayNightCycles, makeDefaultWorldGenerators()),
-      actions(makeActionManager()), dungeonProviders(makeDungeonProviders(worldGenerators)),
-      ai(resources, random, attacks), activeCamera(*window),
-      // The factories only keep a reference to the manager under construction; they run once
-      // worlds are read.
-      serialization(resources, buildComponentRegistry(registryServices()),
-                    buildWorldSystemRegistry(registryServices()),
-                    buildGlobalSystemRegistry(registryServices())),
-      consoleToggle(*this) {
-    buildLightRegistry(serialization);
-}
-
-RegistryServices BaseGameState::registryServices() {
-    return {resources,
-            serialization,
-            tileset,
-            animations,
-            dayNightCycles,
-            items,
-            ai,
-            random,
-            [this](const std::string& id) {
-                return entityFactories.createEntity(id);
-            }};
-}
+      input(*window, desktop, gui), content(true, std::nullopt),
+      scriptEnvironment(withScriptBindings(scriptProvider)), actions(makeActionManager()),
+      dungeonProviders(makeDungeonProviders(content.generators)), activeCamera(*window),
+      consoleToggle(*this) {}
 
 BaseGameState::~BaseGameState() = default;
 
@@ -107,7 +66,7 @@ void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) {
 
 void BaseGameState::onInit() {
     settings = SettingsFile().load();
-    loadContent();
+    content.load();
     createWindow(sf::VideoMode(1280, 720, 32), sf::Style::Close);
     window->setFramerateLimit(120);
     gui.setTarget(*window);
@@ -129,16 +88,6 @@ void BaseGameState::onInit() {
         else
             scriptEnvironment.clearCamera();
     });
-}
-
-void BaseGameState::loadContent() {
-    serialization.getBlueprintManager().loadAll();
-    // A blueprint named like a built-in factory does not replace it: the first of an id stays.
-    for (EntityFactory& factory : makeBlueprintEntityFactories(serialization))
-        entityFactories.addFactory(std::move(factory));
-    TileFolder().loadInto(resources, tileset);
-    items.loadDirectory(itemFolder);
-    dayNightCycles.loadDirectory(dayNightFolder);
 }
 
 void BaseGameState::bindKeys() {
@@ -172,7 +121,14 @@ void BaseGameState::enterWindowed() {
 }
 
 bool BaseGameState::pollEvent(sf::Event& event) {
-    return eventSource ? eventSource->pollEvent(event) : window->pollEvent(event);
+    if (!eventSource)
+        return window->pollEvent(event);
+    // The source stands in for the window's events, which are still read and dropped: unread,
+    // the window system's queue would grow every frame (each title change queues one).
+    sf::Event dropped;
+    while (window->pollEvent(dropped)) {
+    }
+    return eventSource->pollEvent(event);
 }
 
 void BaseGameState::onUpdate() {

@@ -5,26 +5,14 @@
 #include "app/root/ActiveCamera.hpp"
 #include "app/root/EventSource.hpp"
 #include "app/root/FrameClock.hpp"
+#include "app/root/GameContent.hpp"
 #include "app/scripting/ScriptEnvironment.hpp"
-#include "engine/resources/ResourceManager.hpp"
 #include "engine/scripting/ScriptProvider.hpp"
-#include "engine/serialization/SerializationManager.hpp"
 #include "engine/state/GameState.hpp"
 #include "engine/state/SubGameStateToggle.hpp"
-#include "engine/tiles/Tileset.hpp"
 #include "game/actions/ActionManager.hpp"
-#include "game/ai/AiManager.hpp"
-#include "game/animation/AnimationDataManager.hpp"
-#include "game/combat/AttackManager.hpp"
-#include "game/daynight/DayNightCycleDataManager.hpp"
-#include "game/dialogue/DialogueDataManager.hpp"
-#include "game/factories/EntityFactoryManager.hpp"
-#include "game/items/ItemManager.hpp"
 #include "game/missions/MissionDataManager.hpp"
-#include "game/random/RandomNumberGenerator.hpp"
-#include "game/registry/RegistryServices.hpp"
 #include "game/worldgen/DungeonProvider.hpp"
-#include "game/worldgen/WorldGeneratorManager.hpp"
 #include "ui/Desktop.hpp"
 #include "ui/Gui.hpp"
 
@@ -48,7 +36,6 @@ public:
     using DungeonProviders = std::map<std::uint32_t, std::unique_ptr<DungeonProvider>>;
 
     static constexpr const char* windowTitle = "tarsk window";
-    inline static const std::string tilesetTexturePath = "./data/tileset.png";
 
     BaseGameState();
     explicit BaseGameState(std::unique_ptr<FrameClock> clock);
@@ -60,31 +47,32 @@ public:
     ui::Desktop& getDesktop() { return desktop; }
     ui::Gui& getGui() { return gui; }
     InputEngine& getInput() { return input; }
-    orv::ResourceManager& getResources() { return resources; }
-    RandomNumberGenerator& getRandom() { return random; }
+    orv::ResourceManager& getResources() { return content.resources; }
+    RandomNumberGenerator& getRandom() { return content.random; }
     orv::ScriptProvider& getScriptProvider() { return scriptProvider; }
     ScriptEnvironment& getScriptEnvironment() { return scriptEnvironment; }
-    orv::Tileset& getTileset() { return tileset; }
-    ItemManager& getItems() { return items; }
-    EntityFactoryManager& getEntityFactories() { return entityFactories; }
-    WorldGeneratorManager& getWorldGenerators() { return worldGenerators; }
+    orv::Tileset& getTileset() { return content.tileset; }
+    ItemManager& getItems() { return content.items; }
+    EntityFactoryManager& getEntityFactories() { return content.factories; }
+    WorldGeneratorManager& getWorldGenerators() { return content.generators; }
     ActionManager& getActions() { return actions; }
     DungeonProviders& getDungeonProviders() { return dungeonProviders; }
     MissionDataManager& getMissions() { return missions; }
-    DialogueDataManager& getDialogues() { return dialogues; }
-    AnimationDataManager& getAnimations() { return animations; }
-    AttackManager& getAttacks() { return attacks; }
-    AiManager& getAi() { return ai; }
-    DayNightCycleDataManager& getDayNightCycles() { return dayNightCycles; }
+    DialogueDataManager& getDialogues() { return content.dialogues; }
+    AnimationDataManager& getAnimations() { return content.animations; }
+    AttackManager& getAttacks() { return content.attacks; }
+    AiManager& getAi() { return content.ai; }
+    DayNightCycleDataManager& getDayNightCycles() { return content.dayNightCycles; }
     nlohmann::json& getSettings() { return settings; }
     ActiveCamera& getActiveCamera() { return activeCamera; }
-    orv::SerializationManager& getSerializationManager() { return serialization; }
-    orv::BlueprintManager& getBlueprintManager() { return serialization.getBlueprintManager(); }
+    orv::SerializationManager& getSerializationManager() { return content.serialization; }
+    orv::BlueprintManager& getBlueprintManager() { return content.serialization.getBlueprintManager(); }
 
     // A window pixel in world units, seen through the given camera entity (the active one).
     sf::Vector2f mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const;
 
-    // Null restores reading events from the window.
+    // Null restores reading events from the window; a source replaces them, and what the window
+    // gets is dropped.
     void setEventSource(std::unique_ptr<EventSource> source);
     // The live keyboard and mouse state the input engine reads instead of the real devices.
     void setInputDevice(std::unique_ptr<InputDevice> device) { input.setDevice(std::move(device)); }
@@ -104,9 +92,7 @@ private:
     void handleEvent(const sf::Event& event);
     bool pollEvent(sf::Event& event);
     void createWindow(sf::VideoMode mode, sf::Uint32 style);
-    void loadContent();
     void bindKeys();
-    RegistryServices registryServices();
 
     // The window exists from construction but opens only in onInit.
     std::unique_ptr<sf::RenderWindow> window;
@@ -116,27 +102,15 @@ private:
     ui::Desktop desktop;
     ui::Gui gui;
     InputEngine input;
-    orv::ResourceManager resources;
-    RandomNumberGenerator random;
+    GameContent content;
     // The bindings are registered on the provider before the environment is made from it.
     orv::ScriptProvider scriptProvider;
     ScriptEnvironment scriptEnvironment;
-    orv::Tileset tileset;
-    // Members that keep references to members declared after them only store them until use.
-    ItemManager items;
-    EntityFactoryManager entityFactories;
-    WorldGeneratorManager worldGenerators;
     ActionManager actions;
     DungeonProviders dungeonProviders;
     MissionDataManager missions;
-    DialogueDataManager dialogues;
-    AnimationDataManager animations;
-    AttackManager attacks;
-    AiManager ai;
-    DayNightCycleDataManager dayNightCycles;
     nlohmann::json settings = nlohmann::json::object();
     ActiveCamera activeCamera;
-    orv::SerializationManager serialization;
     orv::SubGameStateToggle<ConsoleAccessGameState> consoleToggle;
     std::unique_ptr<EventSource> eventSource;
 };

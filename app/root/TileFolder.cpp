@@ -1,6 +1,7 @@
 #include "app/root/TileFolder.hpp"
 
 #include "engine/common/JsonWhere.hpp"
+#include "engine/resources/FolderFiles.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/tiles/Tileset.hpp"
@@ -9,19 +10,10 @@
 
 namespace tarsk {
 
-bool TileFolder::isTileFile(const std::filesystem::path& file) {
-    const std::filesystem::path extension = file.extension();
-    return extension == ".tile" || extension == ".tiles" || extension == ".json";
-}
-
 std::vector<std::string> TileFolder::listFiles() const {
     std::vector<std::string> files;
-    for (const std::filesystem::directory_entry& entry :
-         std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && isTileFile(entry.path()))
-            files.push_back(entry.path().generic_string());
-    }
-    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path& file : orv::listFolderFiles(folder, {".tile", ".tiles", ".json"}))
+        files.push_back(file.generic_string());
     return files;
 }
 

@@ -26,8 +26,6 @@ public:
     // null adds nothing.
     void loadInto(orv::ResourceManager& resources, orv::Tileset& tileset) const;
 
-    static bool isTileFile(const std::filesystem::path& file);
-
 private:
     std::filesystem::path folder;
 };

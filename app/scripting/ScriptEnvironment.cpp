@@ -82,7 +82,7 @@ std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
         if (!chunk)
             return {chunk.message()};
         environment.setOn(chunk.function());
-        const lua::InstructionLimit limit(provider.luaState(), instructionBudget);
+        const lua::InstructionLimit limit(provider.luaState(), instructionBudget, allocationBudget);
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};

@@ -27,6 +27,9 @@ public:
     static constexpr const char* successText = "success";
     // A line that runs longer is stopped with an error, and the game goes on.
     static constexpr std::uint64_t instructionBudget = 10'000'000;
+    // So is a line that asks for more memory, all its allocations together: work done inside
+    // library functions does not count as instructions.
+    static constexpr std::uint64_t allocationBudget = std::uint64_t{256} << 20;
 
     // The provider's registration must be complete.
     explicit ScriptEnvironment(orv::ScriptProvider& provider);
@@ -45,7 +48,8 @@ public:
     void clearSavegame();
 
     // One line: "success", or the error text of loading or running the code. Values the code
-    // returns are dropped. A line is stopped after instructionBudget instructions.
+    // returns are dropped. A line is stopped after instructionBudget instructions or once it has
+    // allocated allocationBudget bytes.
     std::vector<std::string> execute(const std::string& code);
 
     // The live entity printed as `address`, or null: only entities the environment can vouch for

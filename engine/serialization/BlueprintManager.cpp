@@ -1,6 +1,7 @@
 #include "engine/serialization/BlueprintManager.hpp"
 
 #include "engine/common/JsonWhere.hpp"
+#include "engine/resources/FolderFiles.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
@@ -16,15 +17,7 @@ namespace orv {
 BlueprintManager::BlueprintManager(ResourceManager& resources) : resources(resources) {}
 
 void BlueprintManager::loadAll(const std::string& folder) {
-    // The walk's own order is whatever the file system keeps.
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".json")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-
-    for (const std::filesystem::path& file : files) {
+    for (const std::filesystem::path& file : listFolderFiles(folder, {".json"})) {
         const std::string name = file.generic_string();
         readFromFile(name, [&] {
             const nlohmann::json& document = resources.get(name).getCache<JsonResourceCache>()->get();

@@ -68,7 +68,13 @@ std::unique_ptr<Entity> SerializationManager::instantiate(const std::string& nam
 
 std::unique_ptr<Entity> SerializationManager::createEntity(const Blueprint& blueprint) const {
     auto entity = std::make_unique<Entity>();
-    addComponents(*entity, blueprint.getComponents());
+    auto add = [&] {
+        addComponents(*entity, blueprint.getComponents(), true);
+    };
+    if (blueprint.getSource().empty())
+        add();
+    else
+        readFromFile(blueprint.getSource(), add);
     entity->addComponent<BlueprintComponent>(blueprints, blueprint.getName());
     return entity;
 }

@@ -63,7 +63,8 @@ public:
 
     // A new entity of the named blueprint; a name that no blueprint has throws std::logic_error.
     std::unique_ptr<Entity> instantiate(const std::string& name) const;
-    // A new entity of a compiled blueprint with its blueprint component; not initialised.
+    // A new entity of a compiled blueprint with its blueprint component; not initialised. Errors
+    // are orv::JsonErrors with the component's key, naming the blueprint's file if it has one.
     std::unique_ptr<Entity> createEntity(const Blueprint& blueprint) const;
 
     // A system from its saved record, by its "_SystemTypeId".

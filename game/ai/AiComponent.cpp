@@ -3,6 +3,7 @@
 #include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/ai/AiManager.hpp"
 #include "game/ai/EntityInjectedBTNode_base.hpp"
@@ -37,6 +38,9 @@ AiComponent::AiComponent(std::optional<std::string> behavior, AiManager& library
     // Box2D asserts on a degenerate circle; refuse it while the mistake can still be traced.
     if (!std::isfinite(maxDetectionRadius) || !(maxDetectionRadius > 0.f))
         throw std::invalid_argument("AiComponent: maxDetectionRadius must be a finite number above 0");
+    // The sensor circle is checked again when its body is made, which is too late to name the file.
+    if (maxDetectionRadius > orv::PhysicsLimits::maxCoordinate)
+        throw std::invalid_argument("AiComponent: maxDetectionRadius lies beyond 1e6 world units");
 }
 
 std::unique_ptr<AiComponent> AiComponent::fromJson(const nlohmann::json& data, AiManager& library) {

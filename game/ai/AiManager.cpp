@@ -1,6 +1,7 @@
 #include "game/ai/AiManager.hpp"
 
 #include "bt/Blackboard.hpp"
+#include "engine/resources/FolderFiles.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "game/ai/RegisterBTNodeData.hpp"
 
@@ -16,14 +17,7 @@ AiManager::AiManager(orv::ResourceManager& resources, const RandomNumberGenerato
 }
 
 void AiManager::loadTreeFiles(orv::ResourceManager& resources, const std::filesystem::path& folder) {
-    // The walk's order is the file system's; sorting makes "the later file wins" repeatable.
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".xml")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    for (const std::filesystem::path& file : files) {
+    for (const std::filesystem::path& file : orv::listFolderFiles(folder, {".xml"})) {
         TextHandle text = resources.get(file.string()).getCache<ResourceCache::StringResourceCache>();
         trees.insert_or_assign(file.stem().string(), std::move(text));
     }

@@ -6,20 +6,12 @@
 namespace tarsk {
 
 GenericOrientedPhysicalAttackPreset::GenericOrientedPhysicalAttackPreset(const PhysicalAttackPreset& preset)
-    : Attack(preset.cooldown), preset(preset) {}
+    : PresetAttack(preset) {}
 
 AttackResult GenericOrientedPhysicalAttackPreset::perform(orv::World& world, const orv::Entity* attacker) {
-    AttackResult result;
     const Strike strike{preset.damage, preset.impulse, Strike::Point::CentreOfMass, true};
-    for (const orv::Entity* target : findEntitiesInArc(world, attacker, preset.range, preset.angleOrRadius)) {
-        const auto outcome = strikeTarget(*attacker, *target, strike);
-        if (!outcome)
-            continue;
-        result.hitEntities.push_back(target);
-        if (outcome->killed())
-            result.killedEntities.push_back(target);
-    }
-    return result;
+    return strikeTargets(*attacker, findEntitiesInArc(world, attacker, preset.range, preset.angleOrRadius),
+                         strike);
 }
 
 } // namespace tarsk

@@ -53,4 +53,18 @@ std::optional<StrikeOutcome> strikeTarget(const orv::Entity& attacker, const orv
     return outcome;
 }
 
+AttackResult strikeTargets(const orv::Entity& attacker, const std::vector<const orv::Entity*>& targets,
+                           const Strike& strike) {
+    AttackResult result;
+    for (const orv::Entity* target : targets) {
+        const auto outcome = strikeTarget(attacker, *target, strike);
+        if (!outcome)
+            continue;
+        result.hitEntities.push_back(target);
+        if (outcome->killed())
+            result.killedEntities.push_back(target);
+    }
+    return result;
+}
+
 } // namespace tarsk

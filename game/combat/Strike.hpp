@@ -1,6 +1,9 @@
 #pragma once
 
+#include "game/combat/AttackResult.hpp"
+
 #include <optional>
+#include <vector>
 
 namespace orv {
 class Entity;
@@ -33,5 +36,10 @@ struct StrikeOutcome {
 // component lookup error.
 std::optional<StrikeOutcome> strikeTarget(const orv::Entity& attacker, const orv::Entity& target,
                                           const Strike& strike);
+
+// Strikes every target in turn. Only the blow that ends a life counts as a kill: a body still
+// lying in the world after its death must not earn anybody a second kill.
+AttackResult strikeTargets(const orv::Entity& attacker, const std::vector<const orv::Entity*>& targets,
+                           const Strike& strike);
 
 } // namespace tarsk

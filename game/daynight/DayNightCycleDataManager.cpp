@@ -4,6 +4,7 @@
 #include "engine/common/JsonText.hpp"
 #include "engine/common/JsonWhere.hpp"
 #include "engine/common/Lookup.hpp"
+#include "engine/resources/FolderFiles.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -35,13 +36,7 @@ DayNightCycleState readState(const std::string& id, const nlohmann::json& json) 
 } // namespace
 
 void DayNightCycleDataManager::loadDirectory(const std::filesystem::path& directory) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".json")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    for (const auto& file : files)
+    for (const auto& file : orv::listFolderFiles(directory, {".json"}))
         orv::readFromFile(file.generic_string(), [&] { loadFile(file); });
 }
 

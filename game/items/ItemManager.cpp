@@ -2,6 +2,7 @@
 
 #include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/Entity.hpp"
+#include "engine/resources/FolderFiles.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/serialization/SerializationManager.hpp"
@@ -19,13 +20,7 @@ ItemManager::ItemManager(orv::ResourceManager& resources, orv::SerializationMana
     : resources(resources), serialization(serialization) {}
 
 void ItemManager::loadDirectory(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".json")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    for (const std::filesystem::path& file : files) {
+    for (const std::filesystem::path& file : orv::listFolderFiles(folder, {".json"})) {
         const std::string name = file.generic_string();
         orv::readFromFile(
             name, [&] { loadItemFile(resources.get(name).getCache<orv::JsonResourceCache>()->get()); });

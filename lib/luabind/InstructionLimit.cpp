@@ -26,15 +26,20 @@ void countInstructions(lua_State* L, lua_Debug*) {
 
 } // namespace
 
-InstructionLimit::InstructionLimit(const State& state, std::uint64_t instructions) : L(state.handle()) {
+InstructionLimit::InstructionLimit(const State& state, std::uint64_t instructions,
+                                   std::uint64_t allocatedBytes)
+    : L(state.handle()) {
     if (lua_gethook(L) != nullptr)
         throw error("an instruction limit is already in force");
-    detail::StateAnchor::of(L).instructionsLeft = instructions;
+    detail::StateAnchor& anchor = detail::StateAnchor::of(L);
+    anchor.instructionsLeft = instructions;
+    anchor.allocationLeft = allocatedBytes;
     lua_sethook(L, &countInstructions, LUA_MASKCOUNT, checkInterval);
 }
 
 InstructionLimit::~InstructionLimit() {
     lua_sethook(L, nullptr, 0, 0);
+    detail::StateAnchor::of(L).allocationLeft = unlimitedBytes;
 }
 
 } // namespace lua

@@ -4,9 +4,32 @@
 #include "luabind/ReadOnly.hpp"
 #include "luabind/TextChunks.hpp"
 
+#include <cstdlib>
+
 namespace lua {
 
 namespace {
+
+// The standard allocator, refusing growth past what a limit in force allows; Lua then raises its
+// memory error, and every later growth under that limit is refused too. Shrinking and freeing
+// always succeed.
+void* allocate(void* anchorData, void* block, std::size_t oldSize, std::size_t newSize) {
+    if (newSize == 0) {
+        std::free(block);
+        return nullptr;
+    }
+    auto& anchor = *static_cast<detail::StateAnchor*>(anchorData);
+    // Without a block, the old size names the kind of object being made.
+    const std::size_t held = block ? oldSize : 0;
+    if (newSize > held) {
+        if (newSize - held > anchor.allocationLeft) {
+            anchor.allocationLeft = 0;
+            return nullptr;
+        }
+        anchor.allocationLeft -= newSize - held;
+    }
+    return std::realloc(block, newSize);
+}
 
 [[noreturn]] int panic(lua_State* L) {
     const char* message = lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : nullptr;
@@ -73,7 +96,7 @@ int requireLibrary(lua_State* L) {
 } // namespace
 
 State::State() : anchor(std::make_shared<detail::StateAnchor>()) {
-    L = luaL_newstate();
+    L = lua_newstate(&allocate, anchor.get());
     if (!L)
         throw error("cannot create a Lua state");
     anchor->main = L;

@@ -13,8 +13,10 @@ namespace lua::detail {
 struct StateAnchor : std::enable_shared_from_this<StateAnchor> {
     lua_State* main = nullptr;
     bool open = true;
-    // What an InstructionLimit in force still allows.
+    // What an InstructionLimit in force still allows: instructions, and bytes the state may
+    // still grow by (unbounded without a limit).
     std::uint64_t instructionsLeft = 0;
+    std::uint64_t allocationLeft = UINT64_MAX;
 
     static StateAnchor& of(lua_State* L);
 };

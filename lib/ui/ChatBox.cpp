@@ -90,10 +90,7 @@ void ChatBox::updateScrollbar() {
 }
 
 bool ChatBox::mouseWheelScrolled(float delta, sf::Vector2f) {
-    if (!scrollbar.isNeeded())
-        return false;
-    scrollbar.scroll(delta, getTextMetrics().getLineSpacing(getTextSize()));
-    return true;
+    return scrollbar.scroll(delta, getTextMetrics().getLineSpacing(getTextSize()));
 }
 
 void ChatBox::sizeChanged() {
@@ -110,8 +107,7 @@ void ChatBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     const float border = renderer.getBorders();
     fillRect(target, states, area, renderer.getBackgroundColor());
     drawBorders(target, states, area, border, renderer.getBorderColor());
-    const sf::FloatRect inner(border, border, std::max(area.width - 2 * border, 0.f),
-                              std::max(area.height - 2 * border, 0.f));
+    const sf::FloatRect inner = insideBorders(area, border);
     const ClipScope clip(target, states, inner);
     if (clip.isEmpty())
         return;
@@ -139,12 +135,7 @@ void ChatBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         }
         top += height;
     }
-    if (scrollbar.isNeeded()) {
-        const sf::FloatRect track(inner.left + inner.width - Scrollbar::width, inner.top, Scrollbar::width,
-                                  inner.height);
-        fillRect(target, states, track, sf::Color(220, 220, 220));
-        fillRect(target, states, scrollbar.getThumb(track), sf::Color(160, 160, 160));
-    }
+    drawScrollbar(target, states, scrollbar, inner);
 }
 
 } // namespace ui

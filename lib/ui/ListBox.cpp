@@ -148,10 +148,7 @@ void ListBox::mouseMoved(sf::Vector2f position) {
 }
 
 bool ListBox::mouseWheelScrolled(float delta, sf::Vector2f) {
-    if (!scrollbar.isNeeded())
-        return false;
-    scrollbar.scroll(delta, itemHeight);
-    return true;
+    return scrollbar.scroll(delta, itemHeight);
 }
 
 void ListBox::resetInputState() {
@@ -172,8 +169,7 @@ void ListBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     const sf::FloatRect area({0.f, 0.f}, getSize());
     fillRect(target, states, area, renderer.getBackgroundColor());
     const float border = renderer.getBorders();
-    const sf::FloatRect inner(border, border, std::max(area.width - 2 * border, 0.f),
-                              std::max(area.height - 2 * border, 0.f));
+    const sf::FloatRect inner = insideBorders(area, border);
     {
         const ClipScope clip(target, states, inner);
         if (!clip.isEmpty()) {
@@ -198,12 +194,7 @@ void ListBox::draw(sf::RenderTarget& target, sf::RenderStates states) const {
                              {border + 4.f, top + (itemHeight - lineSpacing) / 2.f},
                              {getTextSize(), textColor});
             }
-            if (scrollbar.isNeeded()) {
-                const sf::FloatRect track(inner.left + inner.width - Scrollbar::width, inner.top,
-                                          Scrollbar::width, inner.height);
-                fillRect(target, states, track, sf::Color(220, 220, 220));
-                fillRect(target, states, scrollbar.getThumb(track), sf::Color(160, 160, 160));
-            }
+            drawScrollbar(target, states, scrollbar, inner);
         }
     }
     drawBorders(target, states, area, border, renderer.getBorderColor());

@@ -1,5 +1,6 @@
 #include "ui/Painter.hpp"
 
+#include "ui/Scrollbar.hpp"
 #include "ui/Utf8.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -28,6 +29,21 @@ void drawBorders(sf::RenderTarget& target, const sf::RenderStates& states, sf::F
     fillRect(target, states, {rect.left, rect.top + rect.height - t, rect.width, t}, color);
     fillRect(target, states, {rect.left, rect.top + t, t, rect.height - 2 * t}, color);
     fillRect(target, states, {rect.left + rect.width - t, rect.top + t, t, rect.height - 2 * t}, color);
+}
+
+sf::FloatRect insideBorders(sf::FloatRect rect, float thickness) {
+    return {rect.left + thickness, rect.top + thickness, std::max(rect.width - 2 * thickness, 0.f),
+            std::max(rect.height - 2 * thickness, 0.f)};
+}
+
+void drawScrollbar(sf::RenderTarget& target, const sf::RenderStates& states, const Scrollbar& scrollbar,
+                   sf::FloatRect area) {
+    if (!scrollbar.isNeeded())
+        return;
+    const sf::FloatRect track(area.left + area.width - Scrollbar::width, area.top, Scrollbar::width,
+                              area.height);
+    fillRect(target, states, track, sf::Color(220, 220, 220));
+    fillRect(target, states, scrollbar.getThumb(track), sf::Color(160, 160, 160));
 }
 
 void drawText(sf::RenderTarget& target, const sf::RenderStates& states, const sf::Font& font,

@@ -22,8 +22,11 @@ void Scrollbar::setOffset(float value) {
     offset = std::clamp(value, 0.f, getMaximum());
 }
 
-void Scrollbar::scroll(float delta, float step) {
+bool Scrollbar::scroll(float delta, float step) {
+    if (!isNeeded())
+        return false;
     setOffset(offset - delta * step);
+    return true;
 }
 
 sf::FloatRect Scrollbar::getThumb(sf::FloatRect track) const {

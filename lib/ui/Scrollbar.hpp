@@ -19,8 +19,9 @@ public:
 
     void setOffset(float offset);
     float getOffset() const { return offset; }
-    // Wheel steps: positive deltas scroll towards the top.
-    void scroll(float delta, float step);
+    // Wheel steps: positive deltas scroll towards the top. False, and nothing moves, while the
+    // content fits, so the wheel can go to the widget underneath.
+    bool scroll(float delta, float step);
     void scrollToEnd() { setOffset(getMaximum()); }
     bool isAtEnd() const { return offset >= getMaximum(); }
 

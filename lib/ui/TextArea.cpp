@@ -130,10 +130,7 @@ void TextArea::keyPressed(const sf::Event::KeyEvent& key) {
 }
 
 bool TextArea::mouseWheelScrolled(float delta, sf::Vector2f) {
-    if (!scrollbar.isNeeded())
-        return false;
-    scrollbar.scroll(delta, getTextMetrics().getLineSpacing(getTextSize()));
-    return true;
+    return scrollbar.scroll(delta, getTextMetrics().getLineSpacing(getTextSize()));
 }
 
 void TextArea::focusChanged(bool) {
@@ -174,8 +171,7 @@ void TextArea::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     const float border = renderer.getBorders();
     fillRect(target, states, area, renderer.getBackgroundColor());
     drawBorders(target, states, area, border, renderer.getBorderColor());
-    const sf::FloatRect inner(border, border, std::max(area.width - 2 * border, 0.f),
-                              std::max(area.height - 2 * border, 0.f));
+    const sf::FloatRect inner = insideBorders(area, border);
     const ClipScope clip(target, states, inner);
     if (clip.isEmpty())
         return;
@@ -202,12 +198,7 @@ void TextArea::draw(sf::RenderTarget& target, sf::RenderStates states) const {
             fillRect(target, states, {std::round(x), top, 1.f, lineSpacing}, renderer.getCaretColor());
         }
     }
-    if (scrollbar.isNeeded()) {
-        const sf::FloatRect track(inner.left + inner.width - Scrollbar::width, inner.top, Scrollbar::width,
-                                  inner.height);
-        fillRect(target, states, track, sf::Color(220, 220, 220));
-        fillRect(target, states, scrollbar.getThumb(track), sf::Color(160, 160, 160));
-    }
+    drawScrollbar(target, states, scrollbar, inner);
 }
 
 } // namespace ui

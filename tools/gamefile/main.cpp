@@ -4,8 +4,8 @@
 // The output depends only on the code, the content and the layout (fixed seed, sorted keys), so
 // the committed file can always be rebuilt and compared.
 
+#include "app/root/GameContent.hpp"
 #include "tools/gamefile/src/GameFileBuilder.hpp"
-#include "tools/gamefile/src/HeadlessContent.hpp"
 #include "tools/gamefile/src/StoryLayout.hpp"
 
 #include <exception>
@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         gamefile::StoryLayout layout = gamefile::StoryLayout::load(layoutFile);
         // The content is read from "./data", as the game reads it.
         std::filesystem::current_path(argv[1]);
-        gamefile::HeadlessContent content(layout.seed);
+        tarsk::GameContent content(false, layout.seed);
+        content.load();
         const nlohmann::json document = gamefile::GameFileBuilder(content, std::move(layout)).build();
         std::ofstream out(outputFile, std::ios::trunc);
         if (!out)

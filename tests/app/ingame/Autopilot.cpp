@@ -4,11 +4,15 @@
 #include "app/menu/MainMenuGameState.hpp"
 #include "app/player/ActivePlayerGameState.hpp"
 #include "app/savegame/LoadedSavegameGameState.hpp"
+#include "app/screens/ActivePlayerFightBarGameState.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
+#include "engine/physics/PhysicsComponent.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/camera/CameraComponent.hpp"
+#include "game/combat/Attack.hpp"
 #include "game/health/HealthComponent.hpp"
+#include "game/orientation/OrientationComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
 #include "ui/TextArea.hpp"
 #include "ui/Widget.hpp"
@@ -24,17 +28,26 @@ namespace {
 
 using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>;
 
-const sf::Time FrameTime = sf::microseconds(16667);
+// The longest frame the game steps its physics by in one go.
+const sf::Time FrameTime = sf::microseconds(33333);
 // The slowest the player may walk before a walk counts as stalled, in units per second.
 constexpr float SlowestWalk = 1.f;
-constexpr int FramesPerSecond = 60;
+constexpr int FramesPerSecond = 30;
 // Frames without getting closer before trying a step to the side.
-constexpr int StuckFrames = 45;
-constexpr int SidestepFrames = 30;
-// The punch reaches 1.8 units; closer than this the autopilot stops walking and hits.
-constexpr float StrikeDistance = 1.1f;
-// Attacks wait out their cooldown by themselves; pressing more often only tries more often.
-constexpr int FramesBetweenAttacks = 4;
+constexpr int StuckFrames = 20;
+constexpr int SidestepFrames = 15;
+// Blows are measured between centres of mass; these stay a little inside the punch's 1.8 and
+// the swing's 2.3 units, so the enemy's own step in the frame of the blow does not take it out.
+constexpr float PunchReach = 1.65f;
+constexpr float SwingReach = 2.1f;
+// While the blows cool down, an enemy closer than this is kept off by stepping back.
+constexpr float KeepOff = 1.6f;
+// A blow lands on what lies within half its angle (the punch's is 32.5 degrees) of the facing.
+constexpr float FacingSlack = 25.f;
+// Enemies within this distance make the crowd the player steps back from.
+constexpr float CrowdRadius = 4.f;
+// Farther than this, the player runs.
+constexpr float RunBeyond = 4.f;
 constexpr int FightBudget = 60 * FramesPerSecond;
 constexpr int TalkBudget = 40 * FramesPerSecond;
 constexpr int PickUpBudget = 20 * FramesPerSecond;
@@ -56,12 +69,38 @@ std::string withoutHint(std::string text) {
 Autopilot::Autopilot(RootHarness& harness, DeviceState& device) : harness(harness), device(device) {}
 
 void Autopilot::frame() {
-    // The program ends when the player dies.
     if (harness.root->isClosed())
-        stalled("frame", "the program has ended");
+        stalled(phase, "the program has ended");
+    watchPlayer();
     harness.clock->push(FrameTime);
     harness.frame();
     ++frameCount;
+    if (!harness.root->isClosed()) {
+        watchPlayer();
+        return;
+    }
+    // The program ends after the frame the player died in.
+    std::ostringstream what;
+    what << "phase \"" << phase << "\": the game closed in frame " << frameCount;
+    if (lastSeen.seen) {
+        what << (lastSeen.health <= 0.f ? "; the player died" : "; the player was last seen") << " at ("
+             << lastSeen.at.x << ", " << lastSeen.at.y << ") in world " << lastSeen.world << ", health "
+             << lastSeen.health;
+    }
+    throw std::runtime_error(what.str());
+}
+
+void Autopilot::watchPlayer() {
+    tarsk::ActivePlayerGameState* state = playerState();
+    if (!state || !state->getPlayer())
+        return;
+    auto& health = *state->getPlayer()->getComponent<tarsk::HealthComponent>();
+    if (watched != state->getPlayer()) {
+        watching.disconnectAll();
+        watched = state->getPlayer();
+        health.healthChanged.connectTracked(watching, [this](float now) { lastSeen.health = now; });
+    }
+    lastSeen = {true, playerPosition(), state->getPlayerContainer()->getId(), health.getHealth()};
 }
 
 void Autopilot::frames(int count) {
@@ -141,10 +180,15 @@ void Autopilot::clickWidget(const ui::Widget& widget) {
 }
 
 tarsk::MainMenuGameState& Autopilot::menu() const {
-    return dynamic_cast<tarsk::MainMenuGameState&>(*harness.root->getSubStates().front());
+    const auto& children = harness.root->getSubStates();
+    if (harness.root->isClosed() || children.empty())
+        throw std::runtime_error("the program has ended");
+    return dynamic_cast<tarsk::MainMenuGameState&>(*children.front());
 }
 
 tarsk::ActivePlayerGameState* Autopilot::playerState() const {
+    if (harness.root->isClosed() || harness.root->getSubStates().empty())
+        return nullptr;
     const auto& games = menu().getSubStates();
     auto* game = games.empty() ? nullptr : dynamic_cast<LoadedGame*>(games.front().get());
     if (!game || game->getSubStates().empty())
@@ -209,6 +253,13 @@ sf::Vector2f Autopilot::aimPoint(const orv::Entity& entity) const {
     return entity.getComponent<orv::TransformationComponent>()->getPositionXY();
 }
 
+sf::Vector2f Autopilot::centreOf(const orv::Entity& entity) const {
+    const auto* physics = entity.findComponent<orv::PhysicsComponent>();
+    if (const b2Body* body = physics ? physics->getBody() : nullptr)
+        return {body->GetWorldCenter().x, body->GetWorldCenter().y};
+    return entity.getComponent<orv::TransformationComponent>()->getPositionXY();
+}
+
 void Autopilot::holdOnly(const std::vector<sf::Keyboard::Key>& keys) {
     for (sf::Keyboard::Key key : {sf::Keyboard::W, sf::Keyboard::A, sf::Keyboard::S, sf::Keyboard::D}) {
         bool wanted = false;
@@ -234,51 +285,52 @@ void Autopilot::steer(sf::Vector2f towards, float deadZone) {
     holdOnly(keys);
 }
 
+void Autopilot::setRight(bool down) {
+    if (device.buttons.contains(sf::Mouse::Right) == down)
+        return;
+    if (down)
+        device.buttons.insert(sf::Mouse::Right);
+    else
+        device.buttons.erase(sf::Mouse::Right);
+    pushButton(down ? sf::Event::MouseButtonPressed : sf::Event::MouseButtonReleased, sf::Mouse::Right);
+}
+
+void Autopilot::strike(bool withSwing) {
+    setRight(withSwing);
+    holdKey(sf::Keyboard::Space);
+    frame();
+    releaseKey(sf::Keyboard::Space);
+    setRight(false);
+}
+
 void Autopilot::releaseAll() {
     holdOnly({});
     releaseKey(sf::Keyboard::LShift);
     if (device.buttons.contains(sf::Mouse::Left))
         releaseLeft();
-    if (device.buttons.contains(sf::Mouse::Right)) {
-        device.buttons.erase(sf::Mouse::Right);
-        pushButton(sf::Event::MouseButtonReleased, sf::Mouse::Right);
-    }
+    setRight(false);
 }
 
-void Autopilot::walkTo(const std::string& phase, sf::Vector2f target, float radius) {
+void Autopilot::walkTo(const std::string& walkPhase, sf::Vector2f target, float radius,
+                       const std::function<bool()>& arrived) {
+    phase = walkPhase;
     const int budget = static_cast<int>(length(target - playerPosition()) / SlowestWalk * FramesPerSecond) +
                        2 * FramesPerSecond;
-    float closest = std::numeric_limits<float>::max();
-    int sinceCloser = 0;
-    int sidestep = 0;
-    float side = 1.f;
+    resetDetour();
     // Running, as anyone would on a long way.
     holdKey(sf::Keyboard::LShift);
     for (int i = 0; i < budget; ++i) {
         const sf::Vector2f towards = target - playerPosition();
         const float distance = length(towards);
-        if (distance <= radius) {
+        if (distance <= radius || (arrived && arrived())) {
             holdOnly({});
             releaseKey(sf::Keyboard::LShift);
             return;
         }
-        if (distance < closest - 0.1f) {
-            closest = distance;
-            sinceCloser = 0;
-        } else if (++sinceCloser > StuckFrames) {
-            // Something is in the way: step to one side for a while, the other side next time.
-            sidestep = SidestepFrames;
-            sinceCloser = 0;
-            side = -side;
-        }
         // The player faces the mouse: look where the walk goes.
         pointAt(toPixel(target));
-        if (sidestep > 0) {
-            --sidestep;
-            steer({-towards.y * side, towards.x * side}, 0.05f * distance);
-        } else {
-            steer(towards, std::min(0.2f, radius / 2.f));
-        }
+        const sf::Vector2f way = detour(towards);
+        steer(way, way == towards ? std::min(0.2f, radius / 2.f) : 0.05f * distance);
         frame();
     }
     holdOnly({});
@@ -288,16 +340,41 @@ void Autopilot::walkTo(const std::string& phase, sf::Vector2f target, float radi
     stalled(phase, what.str());
 }
 
-void Autopilot::followPath(const std::string& phase, const std::vector<sf::Vector2f>& waypoints) {
-    for (std::size_t i = 0; i < waypoints.size(); ++i)
-        walkTo(phase + ", waypoint " + std::to_string(i), waypoints[i],
-               i + 1 == waypoints.size() ? 0.6f : 1.2f);
+void Autopilot::resetDetour() {
+    closest = std::numeric_limits<float>::max();
+    sinceCloser = 0;
+    sidestep = 0;
 }
 
-std::vector<std::string> Autopilot::talkTo(const std::string& phase, const orv::Entity& character) {
+sf::Vector2f Autopilot::detour(sf::Vector2f towards) {
+    const float distance = length(towards);
+    if (distance < closest - 0.1f) {
+        closest = distance;
+        sinceCloser = 0;
+    } else if (++sinceCloser > StuckFrames) {
+        // Something is in the way: step to one side for a while, the other side next time.
+        sidestep = SidestepFrames;
+        sinceCloser = 0;
+        closest = distance;
+        side = -side;
+    }
+    if (sidestep == 0)
+        return towards;
+    --sidestep;
+    return {-towards.y * side, towards.x * side};
+}
+
+void Autopilot::followPath(const std::string& pathPhase, const std::vector<sf::Vector2f>& waypoints,
+                           const std::function<bool()>& arrived) {
+    for (std::size_t i = 0; i < waypoints.size() && !(arrived && arrived()); ++i)
+        walkTo(pathPhase + ", waypoint " + std::to_string(i), waypoints[i],
+               i + 1 == waypoints.size() ? 0.6f : 1.2f, arrived);
+}
+
+std::vector<std::string> Autopilot::talkTo(const std::string& talkPhase, const orv::Entity& character) {
     tarsk::ActivePlayerGameState& state = *playerState();
     // Close enough to be within reach of the talk action.
-    walkTo(phase, character.getComponent<orv::TransformationComponent>()->getPositionXY(), 2.f);
+    walkTo(talkPhase, character.getComponent<orv::TransformationComponent>()->getPositionXY(), 2.f);
     pointAt(toPixel(aimPoint(character)));
     pressLeft();
     const bool opened = waitFor([&] { return state.getDialogue() != nullptr; }, 5 * FramesPerSecond);
@@ -322,40 +399,91 @@ std::vector<std::string> Autopilot::talkTo(const std::string& phase, const orv::
     return lines;
 }
 
-void Autopilot::defeat(const std::string& phase, const EntityTest& enemy, bool swing) {
-    const orv::Entity* target = nearest(enemy);
-    if (!target)
-        stalled(phase, "no enemy in this world");
+sf::Vector2f Autopilot::awayFromCrowd(const EntityTest& enemy) const {
+    const sf::Vector2f here = playerPosition();
+    sf::Vector2f away;
+    for (const auto& entity : playerWorld().getEntities()) {
+        const auto* transform = entity->findComponent<orv::TransformationComponent>();
+        if (entity.get() == &player() || !transform || !enemy(*entity))
+            continue;
+        const sf::Vector2f from = here - transform->getPositionXY();
+        const float distance = length(from);
+        // The closer, the more it counts.
+        if (distance < CrowdRadius && distance > 0.f)
+            away += from / (distance * distance);
+    }
+    return away;
+}
+
+bool Autopilot::faces(const orv::Entity& target) const {
+    const sf::Vector2f d = centreOf(target) - centreOf(player());
+    const float facing = player().getComponent<tarsk::OrientationComponent>()->getAngle() + 90.f;
+    float off = std::fmod(std::atan2(d.y, d.x) * 180.f / 3.1415927f - facing, 360.f);
+    if (off > 180.f)
+        off -= 360.f;
+    else if (off < -180.f)
+        off += 360.f;
+    return std::fabs(off) <= FacingSlack;
+}
+
+void Autopilot::fightUntil(const std::string& fightPhase, const EntityTest& enemy,
+                           const std::function<bool()>& done, bool swing) {
+    phase = fightPhase;
+    using Slots = tarsk::ActivePlayerFightBarGameState;
+    const orv::Entity* chased = nullptr;
     for (int i = 0; i < FightBudget; ++i) {
-        if (!isAlive(target)) {
+        if (done()) {
             releaseAll();
             return;
         }
-        const sf::Vector2f position = target->getComponent<orv::TransformationComponent>()->getPositionXY();
-        const sf::Vector2f towards = position - playerPosition();
-        pointAt(toPixel(aimPoint(*target)));
-        if (length(towards) > StrikeDistance)
-            steer(towards, 0.15f);
-        else
-            holdOnly({});
-        if (swing && !device.buttons.contains(sf::Mouse::Right)) {
-            device.buttons.insert(sf::Mouse::Right);
-            pushButton(sf::Event::MouseButtonPressed, sf::Mouse::Right);
-        }
-        if (i % FramesBetweenAttacks == 0 && length(towards) < 2.f) {
-            holdKey(sf::Keyboard::Space);
-            frame();
-            releaseKey(sf::Keyboard::Space);
+        // The nearest by position is the one that bites first: bites are measured that way.
+        const orv::Entity* target = nearest(enemy);
+        if (!target)
+            stalled(phase, "no enemy in this world");
+        const sf::Vector2f towards = centreOf(*target) - centreOf(player());
+        const float distance = length(towards);
+        const float biteDistance =
+            length(target->getComponent<orv::TransformationComponent>()->getPositionXY() - playerPosition());
+        // Blows go where the player faced in the frame before; the mouse turns it for the next.
+        const bool aimed = faces(*target);
+        pointAt(toPixel(centreOf(*target)));
+
+        const tarsk::ActivePlayerFightBarGameState& bar = *playerState()->getFightBar();
+        const tarsk::Attack* swingBlow = bar.getAttack(Slots::swingSlot);
+        const tarsk::Attack* punch = bar.getAttack(Slots::punchSlot);
+        const bool swingReady = swing && swingBlow && swingBlow->isReady();
+        const bool punchReady = punch && punch->isReady();
+        const bool cooling = !swingReady && !punchReady;
+        if (cooling && biteDistance < KeepOff) {
+            // Out of reach of everything close until the next blow is ready.
+            holdKey(sf::Keyboard::LShift);
+            steer(awayFromCrowd(enemy), 0.f);
+        } else if (!cooling && distance > PunchReach - 0.3f) {
+            if (distance > RunBeyond)
+                holdKey(sf::Keyboard::LShift);
+            else
+                releaseKey(sf::Keyboard::LShift);
+            if (chased != target)
+                resetDetour();
+            chased = target;
+            steer(detour(towards), 0.15f);
         } else {
-            frame();
+            holdOnly({});
         }
+
+        if (aimed && swingReady && distance <= SwingReach)
+            strike(true);
+        else if (aimed && punchReady && distance <= PunchReach)
+            strike(false);
+        else
+            frame();
     }
     releaseAll();
-    stalled(phase, "the enemy still lives");
+    stalled(phase, "the fight did not end");
 }
 
-void Autopilot::pickUp(const std::string& phase, const orv::Entity& item) {
-    walkTo(phase, item.getComponent<orv::TransformationComponent>()->getPositionXY(), 1.5f);
+void Autopilot::pickUp(const std::string& pickPhase, const orv::Entity& item) {
+    walkTo(pickPhase, item.getComponent<orv::TransformationComponent>()->getPositionXY(), 1.5f);
     pointAt(toPixel(aimPoint(item)));
     pressLeft();
     const bool taken = waitFor(
@@ -373,9 +501,9 @@ void Autopilot::pickUp(const std::string& phase, const orv::Entity& item) {
         stalled(phase, "the item was not picked up");
 }
 
-void Autopilot::stalled(const std::string& phase, const std::string& what) const {
+void Autopilot::stalled(const std::string& where, const std::string& what) const {
     std::ostringstream message;
-    message << "phase \"" << phase << "\" stalled after " << frameCount << " frames: " << what;
+    message << "phase \"" << where << "\" stalled after " << frameCount << " frames: " << what;
     if (tarsk::ActivePlayerGameState* state = playerState(); state && state->getPlayer()) {
         const sf::Vector2f at = playerPosition();
         message << "; the player stood at (" << at.x << ", " << at.y << ") in world "

@@ -24,6 +24,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -151,9 +152,8 @@ struct Game {
         const orv::Entity& portal = find(phase, [&](const orv::Entity& e) { return leadsAway(e, from); });
         const std::uint32_t to = portal.getComponent<tarsk::PortalComponent>()->getTarget().first;
         const sf::Vector2f at = portal.getComponent<orv::TransformationComponent>()->getPositionXY();
-        pilot.walkTo(phase, at, 0.2f);
-        if (!pilot.waitFor([&] { return playerWorldId() == to; }, 120))
-            pilot.stalled(phase, "the portal did not carry the player");
+        // Onto the portal until it carries the player away.
+        pilot.walkTo(phase, at, 0.f, [&] { return playerWorldId() == to; });
         return to;
     }
     sf::Vector2f portalTo(std::uint32_t world) {
@@ -162,6 +162,14 @@ struct Game {
                    e.getComponent<tarsk::PortalComponent>()->getTarget().first == world;
         });
         return portal.getComponent<orv::TransformationComponent>()->getPositionXY();
+    }
+    bool enemyWithin(float distance) {
+        const orv::Entity* enemy = pilot.nearest(isEnemy);
+        if (!enemy)
+            return false;
+        const sf::Vector2f d =
+            enemy->getComponent<orv::TransformationComponent>()->getPositionXY() - pilot.playerPosition();
+        return std::hypot(d.x, d.y) < distance;
     }
     const orv::Entity* strongestEnemy() {
         const orv::Entity* strongest = nullptr;
@@ -192,12 +200,9 @@ TEST(Playthrough, TheStoryIsPlayedToItsEndAndItsSaveLoadsAgain) {
         EXPECT_EQ(game.talkToOldMan("first talk"), Block1);
         ASSERT_EQ(game.state(KillMission), MissionState::RUNNING);
 
-        pilot.followPath("north to the frogs", paths.at("wood"));
-        for (int fight = 0; game.state(KillMission) == MissionState::RUNNING; ++fight) {
-            if (fight == 12)
-                pilot.stalled("frogs", "twelve fights did not finish the kill mission");
-            pilot.defeat("frog " + std::to_string(fight), isEnemy);
-        }
+        // Up the path until the first frog is in sight, to meet them one by one.
+        pilot.followPath("north to the frogs", paths.at("wood"), [&] { return game.enemyWithin(7.f); });
+        pilot.fightUntil("frogs", isEnemy, [&] { return game.state(KillMission) != MissionState::RUNNING; });
         ASSERT_EQ(game.state(KillMission), MissionState::END_A_PENDING);
         pilot.followPath("back from the frogs", reversed(paths.at("wood")));
 
@@ -226,20 +231,20 @@ TEST(Playthrough, TheStoryIsPlayedToItsEndAndItsSaveLoadsAgain) {
         pilot.followPath("past the dungeon portal",
                          {back + sf::Vector2f(3.f, 2.f), back + sf::Vector2f(3.f, -4.f)});
         const orv::Entity* boss = game.strongestEnemy();
-        for (int fight = 0; pilot.isAlive(boss); ++fight) {
-            if (fight == 12)
-                pilot.stalled("boss", "twelve fights did not beat the boss");
-            pilot.defeat("dungeon fight " + std::to_string(fight), isEnemy);
-        }
+        pilot.fightUntil(
+            "boss", isEnemy, [&] { return !pilot.isAlive(boss); }, true);
         pilot.pickUp("artifact", game.find("artifact", [](const orv::Entity& e) {
             return holdsItem(e, "MYTHICAL_ARTIFACT");
         }));
         ASSERT_EQ(countItems(pilot.player(), "MYTHICAL_ARTIFACT"), 1);
         game.travelThrough("back to the island", dungeon);
 
-        // Out of the portal's way first, then back along the sand path.
-        pilot.walkTo("leaving the island portal", pilot.playerPosition() + sf::Vector2f(3.f, 0.f));
-        pilot.followPath("back from the portal", reversed(paths.at("sand")));
+        // Round the torch beside the portal and away from it, then back along the sand path.
+        const sf::Vector2f arrival = pilot.playerPosition();
+        pilot.followPath("leaving the island portal",
+                         {arrival + sf::Vector2f(1.f, 2.f), arrival + sf::Vector2f(5.f, 2.f),
+                          arrival + sf::Vector2f(5.f, -2.f)});
+        pilot.followPath("back from the portal", {paths.at("sand").front()});
         EXPECT_EQ(game.talkToOldMan("artifact brought"), Block4);
         EXPECT_EQ(game.state(ArtifactMission), MissionState::ENDED);
 

@@ -51,7 +51,7 @@ TEST(AiComponentJson, RefusesWrongTypesUnknownTreesAndUnusableRadii) {
     EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", "far"}}, *library), orv::JsonError);
     EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", 1e39}}, *library), orv::JsonError);
     EXPECT_THROW(AiComponent::fromJson({{"behavior", "nobody"}}, *library), std::out_of_range);
-    for (float radius : {0.f, -1.f, std::numeric_limits<float>::quiet_NaN()})
+    for (float radius : {0.f, -1.f, std::numeric_limits<float>::quiet_NaN(), 4.3e9f})
         EXPECT_THROW(AiComponent(std::nullopt, *library, radius), std::invalid_argument) << radius;
 }
 

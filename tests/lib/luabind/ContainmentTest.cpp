@@ -66,6 +66,26 @@ TEST(LuabindContainment, AnInstructionLimitStopsEndlessCodeEvenWhenItCatchesErro
     EXPECT_EQ(run(state, "for i = 1, 300000 do end"), "success");
 }
 
+TEST(LuabindContainment, AnAllocationBudgetStopsWorkDoneInsideLibraryFunctions) {
+    lua::State state;
+    state.open({lua::Library::base, lua::Library::string});
+    constexpr std::uint64_t budget = 16u << 20;
+    {
+        const lua::InstructionLimit limit(state, 10'000'000, budget);
+        const std::string said = run(state, "local s = string.rep('x', 1e9)");
+        EXPECT_TRUE(mentions(said, "not enough memory")) << said;
+    }
+    {
+        // Few instructions, but every step copies the whole string: about 1.6 GB in all.
+        const lua::InstructionLimit limit(state, 10'000'000, budget);
+        EXPECT_TRUE(mentions(run(state, "local s = '' for i = 1, 20000 do s = s .. 'abcdefgh' end"),
+                             "not enough memory"));
+        EXPECT_TRUE(mentions(run(state, "local t = {} t[1] = string.rep('y', 100)"), "not enough memory"));
+    }
+    // The budget goes with the limit.
+    EXPECT_EQ(run(state, "local s = string.rep('x', 32 * 1024 * 1024)"), "success");
+}
+
 TEST(LuabindContainment, SealedGlobalsAndUsertypeTablesCannotBeChanged) {
     lua::State state;
     state.open({lua::Library::base, lua::Library::string});

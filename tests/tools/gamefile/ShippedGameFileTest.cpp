@@ -1,4 +1,5 @@
 #include "app/player/PlayerEntity.hpp"
+#include "app/root/GameContent.hpp"
 #include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/WorldManager.hpp"
@@ -18,6 +19,7 @@
 #include "game/health/HealthComponent.hpp"
 #include "game/items/Item.hpp"
 #include "game/items/ItemComponent.hpp"
+#include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/GlobalPortalSystem.hpp"
 #include "game/portals/PortalComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
@@ -25,12 +27,12 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/time/TimeSystem.hpp"
 #include "game/worldgen/DefaultWorldGenerator.hpp"
-#include "tools/gamefile/src/HeadlessContent.hpp"
 #include "tools/gamefile/src/PathCells.hpp"
 #include "tools/gamefile/src/StoryLayout.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -76,10 +78,13 @@ std::vector<std::type_index> systemTypes(const orv::World& world) {
 struct ShippedGameFile : testing::Test {
     ShippedGameFile()
         : entered(enterSourceFolder()),
-          layout(gamefile::StoryLayout::load(Source / "tools/gamefile/layout.json")), content(layout.seed),
-          game(tarsk::LoadedSavegameLoaderFromFolder(content.serialization,
-                                                     Source / "app/content/test_entities_save.json")
-                   .load()) {}
+          layout(gamefile::StoryLayout::load(Source / "tools/gamefile/layout.json")),
+          content(false, layout.seed), game([this] {
+              content.load();
+              return tarsk::LoadedSavegameLoaderFromFolder(content.serialization,
+                                                           Source / "app/content/test_entities_save.json")
+                  .load();
+          }()) {}
 
     orv::World& world(std::uint32_t id) { return *game.worldManager->getWorldContainer(id)->getWorld(); }
 
@@ -110,7 +115,7 @@ struct ShippedGameFile : testing::Test {
 
     bool entered;
     gamefile::StoryLayout layout;
-    gamefile::HeadlessContent content;
+    tarsk::GameContent content;
     tarsk::LoadedSavegame game;
 };
 
@@ -285,6 +290,49 @@ TEST_F(ShippedGameFile, FrogsFillTheirGroundAtOnceAndBiteAPlayerWhoComesClose) {
     }
     EXPECT_LT(health.getHealth(), health.getMaxHealth()) << "no frog bit within ten seconds";
     EXPECT_GT(health.getHealth(), 0.f);
+}
+
+TEST_F(ShippedGameFile, APunchPushesAFrogAStepAndTheDungeonWallsHoldFromBothSides) {
+    orv::World& dungeon = world(1);
+    runFrame(dungeon);
+    const auto frogs = entitiesWith(dungeon, [](const orv::Entity& e) {
+        return e.hasComponent<tarsk::AiComponent>() &&
+               e.getComponent<tarsk::HealthComponent>()->getMaxHealth() < 200.f;
+    });
+    ASSERT_GE(frogs.size(), 2u);
+
+    // A player just south of a frog, facing it.
+    const orv::Entity& frog = *frogs.front();
+    const sf::Vector2f start = positionOf(frog);
+    auto made = tarsk::createPlayerEntity(content.resources, content.animations);
+    made->getComponent<orv::TransformationComponent>()->setPositionXY(start + sf::Vector2f(0.f, 1.2f));
+    made->getComponent<tarsk::OrientationComponent>()->setOrientation(tarsk::OrientationComponent::NORTH);
+    made->addComponent<orv::PersistenceComponent>(false);
+    made->init();
+    const orv::Entity* player = dungeon.addEntity(std::move(made));
+    runFrame(dungeon);
+    const auto hit = content.attacks.createAttack(tarsk::id::attack::punch)->execute(dungeon, player);
+    ASSERT_EQ(hit.hitEntities, std::vector<const orv::Entity*>{&frog});
+    float farthest = 0.f;
+    for (int i = 0; i < 60; ++i) {
+        runFrame(dungeon);
+        farthest = std::max(farthest, distance(positionOf(frog), start));
+    }
+    EXPECT_GT(farthest, 0.5f) << "the punch did not push the frog";
+    EXPECT_LT(farthest, 5.f) << "the punch threw the frog out of the fight";
+
+    // The corridor's west wall fills x 45 to 46; a frog thrown at it from either side stays there.
+    const orv::Entity& runner = *frogs.back();
+    b2Body* body = runner.getComponent<orv::PhysicsComponent>()->getBody();
+    for (const float from : {43.f, 48.f}) {
+        const bool west = from < 45.f;
+        body->SetTransform({from, 60.5f}, 0.f);
+        body->SetLinearVelocity({west ? 40.f : -40.f, 0.f});
+        for (int i = 0; i < 30; ++i)
+            runFrame(dungeon);
+        const float x = positionOf(runner).x;
+        EXPECT_TRUE(west ? x < 44.7f : x > 46.3f) << "thrown from x " << from << ", it stopped at x " << x;
+    }
 }
 
 TEST_F(ShippedGameFile, ThePlayerIsANewPlayerAndNoMissionHasBegun) {

@@ -58,7 +58,7 @@ std::uint64_t nextPortalId(const std::vector<std::unique_ptr<orv::World>>& world
 
 } // namespace
 
-GameFileBuilder::GameFileBuilder(HeadlessContent& content, StoryLayout layout)
+GameFileBuilder::GameFileBuilder(tarsk::GameContent& content, StoryLayout layout)
     : content(content), layout(std::move(layout)) {}
 
 nlohmann::json GameFileBuilder::build() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/gamefile/src/HeadlessContent.hpp"
+#include "app/root/GameContent.hpp"
 #include "tools/gamefile/src/StoryLayout.hpp"
 
 #include <nlohmann/json.hpp>
@@ -20,7 +20,7 @@ namespace gamefile {
 // player as a new game makes it, and the missions not yet started.
 class GameFileBuilder {
 public:
-    GameFileBuilder(HeadlessContent& content, StoryLayout layout);
+    GameFileBuilder(tarsk::GameContent& content, StoryLayout layout);
 
     nlohmann::json build();
 
@@ -32,7 +32,7 @@ private:
     std::unique_ptr<orv::Entity> make(const PlacementLayout& placement) const;
     std::unique_ptr<orv::Entity> makePlayer() const;
 
-    HeadlessContent& content;
+    tarsk::GameContent& content;
     StoryLayout layout;
 };
 

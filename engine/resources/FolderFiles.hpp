@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The regular files below the folder, at any depth, whose extension is one of the given ones,
+// sorted by path: the file system's own walk order differs between machines, and loaders whose
+// later file wins must be repeatable.
+std::vector<std::filesystem::path> listFolderFiles(const std::filesystem::path& folder,
+                                                   std::initializer_list<std::string_view> extensions);
+
+} // namespace orv

@@ -1,0 +1,238 @@
+// The shipped game run for half an hour of game time at the longest frame the physics takes. The
+// player walks north to the frogs' ground by keyboard and fights whatever the spawners send there,
+// chasing the nearest frog and punching it with Space. A player who dies ends the program, as in
+// the game; the run then goes on in a new game. Entity counts and the heap in use must stay flat.
+#include "app/ingame/IngameBaseGameState.hpp"
+#include "app/input/ScriptedInputDevice.hpp"
+#include "app/menu/MainMenuGameState.hpp"
+#include "app/player/ActivePlayerGameState.hpp"
+#include "app/savegame/LoadedSavegameGameState.hpp"
+#include "app/support/RootHarness.hpp"
+#include "engine/ecs/World.hpp"
+#include "engine/ecs/WorldContainer.hpp"
+#include "engine/ecs/WorldManager.hpp"
+#include "engine/physics/PhysicsSystem.hpp"
+#include "engine/transform/TransformationComponent.hpp"
+#include "engine/transform/UnitConversions.hpp"
+#include "game/ai/AiComponent.hpp"
+#include "game/camera/CameraComponent.hpp"
+#include "game/health/HealthComponent.hpp"
+#include "game/level/LevelSkillComponent.hpp"
+#include "game/time/TimeSystem.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count of live heap bytes; its header is not installed with GCC.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace {
+
+using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>;
+
+const sf::Time FrameTime = sf::seconds(orv::PhysicsSystem::MaxStepSeconds);
+const sf::Time SoakGameTime = sf::seconds(30.f * 60.f);
+// Among the frog trees, at the north end of the plank path.
+constexpr float PathX = 50.5f;
+const sf::Vector2f FrogGround{PathX, 22.5f};
+// Frogs farther off are left to come; the punch reaches 1.8 units.
+constexpr float EngageDistance = 10.f;
+constexpr float StrikeDistance = 1.1f;
+constexpr float PunchReach = 1.7f;
+constexpr int FramesBetweenPunches = 2;
+constexpr int SampleEvery = 25;
+// The spawners' limits: three frog trees of two frogs each.
+constexpr std::size_t MostSpawned = 6;
+constexpr std::size_t HeapFloorRise = 128 * 1024;
+
+std::size_t heapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+float distance(sf::Vector2f a, sf::Vector2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+sf::Vector2f positionOf(const orv::Entity& entity) {
+    return entity.getComponent<orv::TransformationComponent>()->getPositionXY();
+}
+
+// One "New Game" of the shipped game with a keyboard and mouse the test holds.
+class Game {
+public:
+    Game() : harness({}, apptest::RunFolder::Content::Shipped) {
+        device.windowSize = {1280, 720};
+        harness.root->setInputDevice(std::make_unique<apptest::ScriptedInputDevice>(device));
+        harness.start();
+        auto& menu = dynamic_cast<tarsk::MainMenuGameState&>(*harness.root->getSubStates().front());
+        menu.startNewGame();
+        auto& game = dynamic_cast<LoadedGame&>(*menu.getSubStates().front());
+        state = dynamic_cast<tarsk::IngameBaseGameState<1>&>(*game.getSubStates().front()).getPlayerState();
+        worlds = game.getSavegame().worldManager.get();
+    }
+
+    bool over() const { return harness.root->isClosed(); }
+    void frame() {
+        harness.clock->push(FrameTime);
+        harness.frame();
+    }
+
+    orv::Entity& player() const { return *state->getPlayer(); }
+    orv::World& world() const { return *player().getWorld(); }
+    float health() const { return player().getComponent<tarsk::HealthComponent>()->getHealth(); }
+    // Level and experience: a kill changes them, a level-up takes experience back.
+    std::pair<int, int> progress() const {
+        const auto* level = player().getComponent<tarsk::LevelSkillComponent>();
+        return {level->getLevel(), level->getXp()};
+    }
+    std::size_t entityCount() const {
+        std::size_t count = 0;
+        for (orv::WorldContainer* container : worlds->getWorldContainers())
+            count += container->getWorld()->getEntityCount();
+        return count;
+    }
+
+    std::vector<const orv::Entity*> frogs() const {
+        std::vector<const orv::Entity*> found;
+        for (const auto& entity : world().getEntities())
+            if (entity->findComponent<tarsk::AiComponent>())
+                found.push_back(entity.get());
+        return found;
+    }
+
+    void hold(sf::Keyboard::Key key, bool down) {
+        const unsigned code = static_cast<unsigned>(key);
+        if (device.keys.contains(code) == down)
+            return;
+        sf::Event event{};
+        event.type = down ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+        event.key.code = key;
+        harness.events->push(event);
+        if (down)
+            device.keys.insert(code);
+        else
+            device.keys.erase(code);
+    }
+    void walk(sf::Vector2f direction) {
+        hold(sf::Keyboard::W, direction.y < -0.3f);
+        hold(sf::Keyboard::S, direction.y > 0.3f);
+        hold(sf::Keyboard::A, direction.x < -0.3f);
+        hold(sf::Keyboard::D, direction.x > 0.3f);
+    }
+    void pointAt(sf::Vector2f at) {
+        const sf::View& view =
+            harness.root->getActiveCamera().getCamera()->getComponent<tarsk::CameraComponent>()->getView();
+        device.mouse = harness.root->getWindow().mapCoordsToPixel(at * orv::PixelsPerUnit, view);
+        device.desktopMouse = device.mouse;
+    }
+    void punch() { harness.pushKey(sf::Keyboard::Space); }
+
+private:
+    apptest::DeviceState device;
+    apptest::RootHarness harness;
+    tarsk::ActivePlayerGameState* state = nullptr;
+    orv::WorldManager* worlds = nullptr;
+};
+
+// What the player does in one frame: walk to the frogs' ground, go for the nearest frog in sight
+// there and punch it when it is in reach.
+void play(Game& game, int frame) {
+    const sf::Vector2f at = positionOf(game.player());
+    const std::vector<const orv::Entity*> frogs = game.frogs();
+    const auto nearest = std::min_element(frogs.begin(), frogs.end(), [&](auto* a, auto* b) {
+        return distance(positionOf(*a), at) < distance(positionOf(*b), at);
+    });
+    if (nearest == frogs.end() || distance(positionOf(**nearest), at) > EngageDistance) {
+        // Up the plank path between its torches, then to the spot.
+        const sf::Vector2f goal = at.y > FrogGround.y + 2.f ? sf::Vector2f{PathX, at.y - 2.f} : FrogGround;
+        game.walk(distance(goal, at) > 0.5f ? goal - at : sf::Vector2f{});
+        return;
+    }
+    const sf::Vector2f frog = positionOf(**nearest);
+    game.pointAt(frog);
+    game.walk(distance(frog, at) > StrikeDistance ? frog - at : sf::Vector2f{});
+    if (distance(frog, at) < PunchReach && frame % FramesBetweenPunches == 0)
+        game.punch();
+}
+
+std::map<const orv::Entity*, float> frogHealth(const Game& game) {
+    std::map<const orv::Entity*, float> health;
+    for (const orv::Entity* frog : game.frogs())
+        health[frog] = frog->getComponent<tarsk::HealthComponent>()->getHealth();
+    return health;
+}
+
+struct Sample {
+    std::size_t entities;
+    std::size_t heap;
+};
+
+TEST(Soak, HalfAnHourOfFrogFightsKeepsEntitiesAndHeapFlat) {
+    sf::Time played;
+    int games = 0, deaths = 0, bites = 0, hits = 0, kills = 0, frames = 0;
+    std::vector<Sample> samples;
+    std::size_t firstEntities = 0;
+    while (played < SoakGameTime) {
+        Game game;
+        if (games++ == 0)
+            firstEntities = game.entityCount();
+        while (played < SoakGameTime) {
+            play(game, frames);
+            const float health = game.health();
+            const std::pair<int, int> progress = game.progress();
+            const std::map<const orv::Entity*, float> frogsBefore = frogHealth(game);
+            game.frame();
+            ++frames;
+            played += FrameTime * tarsk::TimeSystem::gameTimeFactor;
+            // The program ended with the player's death, and the player with it.
+            if (game.over()) {
+                ++deaths;
+                break;
+            }
+            bites += game.health() < health;
+            kills += game.progress() != progress;
+            for (const auto& [frog, now] : frogHealth(game)) {
+                const auto before = frogsBefore.find(frog);
+                hits += before != frogsBefore.end() && now < before->second;
+            }
+            if (frames % SampleEvery == 0)
+                samples.push_back({game.entityCount(), heapInUse()});
+        }
+    }
+    std::cout << "games " << games << ", frames " << frames << ", deaths " << deaths << ", bites " << bites
+              << ", hits " << hits << ", kills " << kills << '\n';
+    EXPECT_GT(bites, 0) << "no frog bit the player";
+    EXPECT_GT(hits, 0) << "the player hit no frog";
+
+    // Frames spike the heap for a moment; a leak lifts its floor.
+    ASSERT_GE(samples.size(), 8u);
+    const std::size_t quarter = samples.size() / 4;
+    const auto floorOf = [](auto first, auto last) {
+        return std::min_element(first, last, [](const Sample& a, const Sample& b) { return a.heap < b.heap; })
+            ->heap;
+    };
+    const std::size_t earlyFloor = floorOf(samples.begin(), samples.begin() + quarter);
+    const std::size_t lateFloor = floorOf(samples.end() - quarter, samples.end());
+    std::cout << "heap floor early " << earlyFloor << ", late " << lateFloor << '\n';
+    EXPECT_LE(lateFloor, earlyFloor + HeapFloorRise);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        EXPECT_LE(samples[i].entities, firstEntities + MostSpawned) << "sample " << i;
+}
+
+} // namespace

@@ -1,0 +1,1 @@
+local huge = string.rep("ab", 5e8); return #huge

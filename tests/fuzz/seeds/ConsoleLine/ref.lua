@@ -1,0 +1,1 @@
+same = ref(tostring(player):match("0x%x+")) == player; return same, ref("0"), savegame, game.DayTime, game.Vec2f

@@ -1,0 +1,1 @@
+player:d_seekUntilArrive(player:world():getTime(), 0.5); player:d_abortSeekUntilArrive()

@@ -1,0 +1,1 @@
+local s = ""; for i = 1, 200 do s = s .. string.format("%d,", i * 7) end; return #s, s:sub(3, 9), s:rep(3, "-")

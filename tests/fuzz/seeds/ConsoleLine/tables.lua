@@ -1,0 +1,1 @@
+local t = setmetatable({}, {__index = function(t, k) return k end}); rawset(t, "a", 1); return t.x, pcall(error, {code = 2}), select("#", 1, nil, 3), tostring(1e308 * 10), math

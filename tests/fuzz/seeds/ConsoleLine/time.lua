@@ -1,0 +1,1 @@
+local w = player:world(); local t = w:getTime(); t.hour = 13; t.minute = 30; t.second = 5; w:setTime(t); return t.hour, w:getTime().minute
