@@ -1,10 +1,11 @@
 # make run   installs what is missing, builds the game and starts it in its run folder.
 # make test  installs what is missing, builds everything with sanitizers and runs every test.
+# make bench installs what is missing, builds in Release and runs every benchmark.
 # make fuzz  builds the fuzz targets with sanitizers and runs each for FUZZ_RUNS mutations.
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 100000
 
-.PHONY: run test fuzz deps build build-test format clean
+.PHONY: run test bench fuzz deps build build-test format clean
 
 run: build
 	cd build/release/run && ./ostrevale
@@ -13,6 +14,14 @@ test: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && ctest --output-on-failure -j $(JOBS)
+
+BENCHMARKS = bench_ecs bench_physics bench_navigation bench_serialization bench_tiles bench_simulation \
+             bench_drawing bench_startup bench_console
+
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/bench -j $(JOBS) --target $(BENCHMARKS)
+	tools/run-benchmarks.sh build/bench
 
 fuzz: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON

@@ -15,9 +15,10 @@ void PersistenceComponent::onPreInit(Entity* entity) {
 }
 
 nlohmann::json PersistenceComponent::toJson() const {
-    nlohmann::json result = nlohmann::json::object();
+    nlohmann::json result(nlohmann::json::value_t::object);
+    auto& members = result.get_ref<nlohmann::json::object_t&>();
     for (const SerializableComponent* component : savedComponents)
-        result[component->getName()] = component->toJson();
+        members.insert_or_assign(component->getName(), component->toJson());
     return result;
 }
 

@@ -28,28 +28,28 @@ void Blueprint::compile(BlueprintManager& library) {
 
     // The parents merge among themselves first and the child goes on top last: merging the child
     // into each parent in turn would let an earlier parent bring back what the child removed.
-    if (inherit.empty()) {
-        components = withoutReservedKeys(data);
-        compiled = true;
-        return;
+    if (!inherit.empty()) {
+        nlohmann::json merged = nlohmann::json::object();
+        for (const std::string& parentName : inherit) {
+            Blueprint* parent = library.find(parentName);
+            if (!parent)
+                throw std::logic_error("blueprint \"" + name + "\" inherits from unknown blueprint \"" +
+                                       parentName + "\"");
+            if (parent->compiling)
+                throw std::logic_error("blueprint \"" + name + "\" is in an inheritance cycle through \"" +
+                                       parentName + "\"");
+            if (!parent->compiled)
+                parent->compile(library);
+            merged.merge_patch(parent->components);
+        }
+        merged.merge_patch(data);
+        data = std::move(merged);
     }
-    nlohmann::json merged = nlohmann::json::object();
-    for (const std::string& parentName : inherit) {
-        Blueprint* parent = library.find(parentName);
-        if (!parent)
-            throw std::logic_error("blueprint \"" + name + "\" inherits from unknown blueprint \"" +
-                                   parentName + "\"");
-        if (parent->compiling)
-            throw std::logic_error("blueprint \"" + name + "\" is in an inheritance cycle through \"" +
-                                   parentName + "\"");
-        if (!parent->compiled)
-            parent->compile(library);
-        merged.merge_patch(parent->components);
-    }
-    merged.merge_patch(data);
 
-    data = std::move(merged);
     components = withoutReservedKeys(data);
+    componentsOverNothing = nlohmann::json::object();
+    componentsOverNothing.merge_patch(components);
+    saveLists.clear();
     compiled = true;
 }
 
@@ -66,6 +66,24 @@ const nlohmann::json& Blueprint::getData() const {
 const nlohmann::json& Blueprint::getComponents() const {
     requireCompiled();
     return components;
+}
+
+const nlohmann::json& Blueprint::getComponentsOverNothing() const {
+    requireCompiled();
+    return componentsOverNothing;
+}
+
+const std::unordered_set<std::string>* Blueprint::findSaveList(const std::string& component) const {
+    requireCompiled();
+    if (auto known = saveLists.find(component); known != saveLists.end())
+        return known->second ? &*known->second : nullptr;
+    std::optional<std::unordered_set<std::string>> list;
+    if (auto record = data.find(component); record != data.end() && record->is_object()) {
+        if (auto save = record->find(SaveKey); save != record->end())
+            list = save->get<std::unordered_set<std::string>>();
+    }
+    const auto& stored = saveLists.emplace(component, std::move(list)).first->second;
+    return stored ? &*stored : nullptr;
 }
 
 const std::string& Blueprint::getName() const {

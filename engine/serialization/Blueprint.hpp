@@ -2,7 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace orv {
@@ -32,6 +36,12 @@ public:
     const nlohmann::json& getData() const;
     // The compiled document without the reserved members: one member per component.
     const nlohmann::json& getComponents() const;
+    // The components merged over nothing, as a saved record that lacks one of them gets it: null
+    // members are gone at every depth.
+    const nlohmann::json& getComponentsOverNothing() const;
+    // The "_save" list of one of the compiled document's component records, or null when the
+    // record has none. Read at the first call for each record, since every save asks again.
+    const std::unordered_set<std::string>* findSaveList(const std::string& component) const;
     const std::string& getName() const;
     bool isEntity() const;
     // The name, for a blueprint that is an entity.
@@ -39,6 +49,7 @@ public:
 
     // Usable before compiling: the name as the document gives it.
     bool hasName(const std::string& candidate) const { return name == candidate; }
+    const std::string& getNameAsGiven() const { return name; }
     const std::vector<std::string>& getInherit() const { return inherit; }
     bool isCompiled() const { return compiled; }
     bool isCompiling() const { return compiling; }
@@ -54,6 +65,8 @@ private:
 
     nlohmann::json data;
     nlohmann::json components;
+    nlohmann::json componentsOverNothing;
+    mutable std::map<std::string, std::optional<std::unordered_set<std::string>>, std::less<>> saveLists;
     std::string name;
     std::vector<std::string> inherit;
     std::string source;

@@ -28,41 +28,66 @@ void BlueprintComponent::onPreInit(Entity* entity) {
 }
 
 nlohmann::json BlueprintComponent::toJsonData() const {
-    return {{"type", blueprintName}};
+    nlohmann::json result(nlohmann::json::value_t::object);
+    result.get_ref<nlohmann::json::object_t&>().emplace("type", blueprintName);
+    return result;
 }
 
+namespace {
+
+// The general form, for a saved record that is not an object: what the blueprint defines is
+// erased from it (which the JSON library refuses for non-objects), then narrowed to the list.
+nlohmann::json relativeToBlueprint(nlohmann::json own, const nlohmann::json& defined,
+                                   const std::unordered_set<std::string>* listed) {
+    for (const auto& [blueprintKey, ignored] : defined.items())
+        own.erase(blueprintKey);
+    if (!listed)
+        return own;
+    nlohmann::json kept = nlohmann::json::object();
+    for (auto& [ownKey, ownValue] : own.items()) {
+        if (listed->contains(ownKey))
+            kept[ownKey] = std::move(ownValue);
+    }
+    return kept;
+}
+
+} // namespace
+
 nlohmann::json BlueprintComponent::serializeEntity() const {
-    nlohmann::json result = nlohmann::json::object();
+    // Objects are made by type, and members emplaced: the JSON library's object() and
+    // operator[] go through initialiser lists and key copies, which add up over a whole world.
+    nlohmann::json result(nlohmann::json::value_t::object);
     if (!persistence)
         return result;
+    auto& members = result.get_ref<nlohmann::json::object_t&>();
 
-    const nlohmann::json full = persistence->toJson();
-    const nlohmann::json& compiled = library.get(blueprintName).getData();
-    for (const auto& [key, value] : full.items()) {
+    nlohmann::json full = persistence->toJson();
+    const Blueprint& blueprint = library.get(blueprintName);
+    const nlohmann::json& compiled = blueprint.getData();
+    for (auto& [key, value] : full.get_ref<nlohmann::json::object_t&>()) {
         auto defined = compiled.find(key);
         if (defined == compiled.end()) {
             if (key == Name)
-                result[key] = value;
+                members.insert_or_assign(key, std::move(value));
             continue;
         }
         if (!defined->is_object()) {
-            result[key] = nlohmann::json::object();
+            members.insert_or_assign(key, nlohmann::json(nlohmann::json::value_t::object));
             continue;
         }
-
-        nlohmann::json own = value;
-        for (const auto& [blueprintKey, ignored] : defined->items())
-            own.erase(blueprintKey);
-        if (auto save = defined->find(Blueprint::SaveKey); save != defined->end()) {
-            const auto listed = save->get<std::unordered_set<std::string>>();
-            nlohmann::json kept = nlohmann::json::object();
-            for (auto& [ownKey, ownValue] : own.items()) {
-                if (listed.contains(ownKey))
-                    kept[ownKey] = std::move(ownValue);
-            }
-            own = std::move(kept);
+        const std::unordered_set<std::string>* listed = blueprint.findSaveList(key);
+        if (!value.is_object()) {
+            members.insert_or_assign(key, relativeToBlueprint(std::move(value), *defined, listed));
+            continue;
         }
-        result[key] = std::move(own);
+        // Only what is kept is moved over; the rest stays behind in the full record.
+        nlohmann::json own(nlohmann::json::value_t::object);
+        auto& kept = own.get_ref<nlohmann::json::object_t&>();
+        for (auto& [ownKey, ownValue] : value.get_ref<nlohmann::json::object_t&>()) {
+            if (!defined->contains(ownKey) && (!listed || listed->contains(ownKey)))
+                kept.emplace(ownKey, std::move(ownValue));
+        }
+        members.insert_or_assign(key, std::move(own));
     }
     return result;
 }

@@ -29,9 +29,11 @@ void BlueprintManager::loadAll(const std::string& folder) {
 }
 
 Blueprint& BlueprintManager::add(nlohmann::json document, std::string source) {
-    Blueprint& blueprint = blueprints.emplace_back(std::move(document));
-    blueprint.setSource(std::move(source));
-    return blueprint;
+    Blueprint& added = blueprints.emplace_back(std::move(document));
+    added.setSource(std::move(source));
+    // A later blueprint of a name already held is listed but never found by that name.
+    byName.emplace(added.getNameAsGiven(), &added);
+    return added;
 }
 
 void BlueprintManager::compileAll() {
@@ -47,15 +49,13 @@ void BlueprintManager::compileAll() {
 }
 
 Blueprint* BlueprintManager::find(const std::string& name) {
-    auto it = std::find_if(blueprints.begin(), blueprints.end(),
-                           [&name](const Blueprint& blueprint) { return blueprint.hasName(name); });
-    return it == blueprints.end() ? nullptr : &*it;
+    auto it = byName.find(name);
+    return it == byName.end() ? nullptr : it->second;
 }
 
 const Blueprint* BlueprintManager::find(const std::string& name) const {
-    auto it = std::find_if(blueprints.begin(), blueprints.end(),
-                           [&name](const Blueprint& blueprint) { return blueprint.hasName(name); });
-    return it == blueprints.end() ? nullptr : &*it;
+    auto it = byName.find(name);
+    return it == byName.end() ? nullptr : it->second;
 }
 
 const Blueprint& BlueprintManager::get(const std::string& name) const {
@@ -85,6 +85,46 @@ nlohmann::json BlueprintManager::resolveComponents(const nlohmann::json& saved) 
     nlohmann::json resolved = saved;
     resolved.merge_patch(get(name).getComponents());
     return resolved;
+}
+
+void BlueprintManager::forEachResolvedComponent(
+    const nlohmann::json& saved,
+    const std::function<void(const std::string& key, const nlohmann::json& value)>& visit) const {
+    if (!namesBlueprint(saved)) {
+        for (const auto& [key, value] : saved.items())
+            visit(key, value);
+        return;
+    }
+    const Blueprint& blueprint = get(BlueprintComponent::readBlueprintName(saved[BlueprintComponent::Name]));
+    const nlohmann::json& patch = blueprint.getComponents();
+    const nlohmann::json& patchAlone = blueprint.getComponentsOverNothing();
+    // Both objects keep their members sorted by key: one walk over the two, as merge_patch
+    // would give them. A null in the blueprint removes the member.
+    auto own = saved.begin();
+    auto other = patch.begin();
+    while (own != saved.end() || other != patch.end()) {
+        if (other == patch.end() || (own != saved.end() && own.key() < other.key())) {
+            visit(own.key(), own.value());
+            ++own;
+        } else if (own == saved.end() || other.key() < own.key()) {
+            if (!other->is_null())
+                visit(other.key(), patchAlone.at(other.key()));
+            ++other;
+        } else {
+            if (other->is_null()) {
+                // removed by the blueprint
+            } else if (own->is_object() && own->empty() && other->is_object()) {
+                // What the blueprint defines whole is saved as an empty record.
+                visit(own.key(), patchAlone.at(own.key()));
+            } else {
+                nlohmann::json merged = own.value();
+                merged.merge_patch(other.value());
+                visit(own.key(), merged);
+            }
+            ++own;
+            ++other;
+        }
+    }
 }
 
 } // namespace orv

@@ -4,8 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace orv {
@@ -43,12 +45,19 @@ public:
     // The components of a saved entity with its blueprint's current components merged over
     // them; without a "blueprint" member the record is returned as it is.
     nlohmann::json resolveComponents(const nlohmann::json& saved) const;
+    // The members of resolveComponents(saved), in key order, without building it: members that
+    // only one side holds are handed over where they are, only those on both sides are merged.
+    void forEachResolvedComponent(
+        const nlohmann::json& saved,
+        const std::function<void(const std::string& key, const nlohmann::json& value)>& visit) const;
     // Whether a saved component object names a blueprint.
     static bool namesBlueprint(const nlohmann::json& saved);
 
 private:
     ResourceManager& resources;
     std::list<Blueprint> blueprints;
+    // The first blueprint of each name.
+    std::unordered_map<std::string, Blueprint*> byName;
 };
 
 } // namespace orv

@@ -31,20 +31,15 @@ SerializationManager::~SerializationManager() = default;
 
 void SerializationManager::addComponents(Entity& entity, const nlohmann::json& saved,
                                          bool keyInErrors) const {
-    auto addEach = [this, &entity, keyInErrors](const nlohmann::json& components) {
-        for (const auto& [key, value] : components.items()) {
+    // Read in place: only the members that the record and its blueprint both hold are merged.
+    blueprints.forEachResolvedComponent(
+        saved, [this, &entity, keyInErrors](const std::string& key, const nlohmann::json& value) {
             auto make = [&] {
                 return lookup(componentFactories, key)(value);
             };
             auto [component, type] = keyInErrors ? readUnderKey(key, make) : make();
             entity.addComponent(std::move(component), type);
-        }
-    };
-    // Most saved entities name no blueprint; they are read in place, without a copy.
-    if (BlueprintManager::namesBlueprint(saved))
-        addEach(blueprints.resolveComponents(saved));
-    else
-        addEach(saved);
+        });
 }
 
 std::unique_ptr<Entity> SerializationManager::entityFromJson(const nlohmann::json& data) const {
@@ -58,9 +53,13 @@ nlohmann::json SerializationManager::entityToJson(const Entity& entity) {
     const auto* persistence = entity.findComponent<PersistenceComponent>();
     if (!persistence)
         return nullptr;
+    nlohmann::json record(nlohmann::json::value_t::object);
+    auto& members = record.get_ref<nlohmann::json::object_t&>();
     if (const auto* blueprint = entity.findComponent<BlueprintComponent>())
-        return {{"components", blueprint->serializeEntity()}};
-    return {{"components", persistence->toJson()}};
+        members.emplace("components", blueprint->serializeEntity());
+    else
+        members.emplace("components", persistence->toJson());
+    return record;
 }
 
 std::unique_ptr<Entity> SerializationManager::instantiate(const std::string& name) const {

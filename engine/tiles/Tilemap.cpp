@@ -135,10 +135,12 @@ void Tilemap::setTime(std::uint32_t milliseconds) {
         entry.frame = frame;
         const std::size_t layer = entry.key / cellCount;
         const std::size_t cell = entry.key % cellCount;
-        const auto x = static_cast<float>(cell / height * static_cast<std::size_t>(tileSize));
-        const auto y = static_cast<float>(cell % height * static_cast<std::size_t>(tileSize));
-        layers[layer].set(cell, sf::Vector2f(x, y), static_cast<float>(tileSize),
-                          entry.variant->getFrames()[frame].rect);
+        const auto column = static_cast<int>(cell / height);
+        const auto row = static_cast<int>(cell % height);
+        layers[layer].set(
+            cell, sf::Vector2f(static_cast<float>(column * tileSize), static_cast<float>(row * tileSize)),
+            static_cast<float>(tileSize), entry.variant->getFrames()[frame].rect);
+        markChanged(column, row);
     }
 }
 
@@ -146,7 +148,26 @@ std::size_t Tilemap::indexOf(int x, int y) const {
     return static_cast<std::size_t>(x) * static_cast<std::size_t>(size.y) + static_cast<std::size_t>(y);
 }
 
+void Tilemap::markChanged(int x, int y) {
+    if (changedLow.x >= changedHigh.x) {
+        changedLow = {x, y};
+        changedHigh = {x + 1, y + 1};
+        return;
+    }
+    changedLow = {std::min(changedLow.x, x), std::min(changedLow.y, y)};
+    changedHigh = {std::max(changedHigh.x, x + 1), std::max(changedHigh.y, y + 1)};
+}
+
+sf::IntRect Tilemap::takeChangedCells() const {
+    if (changedLow.x >= changedHigh.x)
+        return {};
+    const sf::IntRect changed(changedLow, changedHigh - changedLow);
+    changedLow = changedHigh = {};
+    return changed;
+}
+
 void Tilemap::updateCell(int x, int y) {
+    markChanged(x, y);
     const Tile& centre = *tiles[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
     const std::size_t cell = indexOf(x, y);
     CellLook& look = looks[cell];

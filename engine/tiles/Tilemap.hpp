@@ -6,6 +6,7 @@
 #include "engine/tiles/Tile.hpp"
 
 #include <SFML/Graphics/Drawable.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <array>
@@ -67,6 +68,11 @@ public:
     // The squares as the next draw shows them, keyed by x * height + y.
     const QuadBatch& getLayer(std::size_t layer) const { return layers.at(layer); }
 
+    // The cells whose squares changed since the previous call, as one rectangle of cells (empty
+    // when none did); a new map has all of them changed. For the one drawer that keeps the map's
+    // picture and redraws only what changed, which is why taking them is not a change of the map.
+    sf::IntRect takeChangedCells() const;
+
 private:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
@@ -75,6 +81,7 @@ private:
     std::size_t indexOf(int x, int y) const;
     void updateCell(int x, int y);
     void writeQuad(std::size_t layer, std::size_t cell, int x, int y, const Variant& variant);
+    void markChanged(int x, int y);
 
     sf::Vector2i size;
     int tileSize = 0;
@@ -84,6 +91,9 @@ private:
     std::vector<CellLook> looks;
     std::array<QuadBatch, layerCount> layers;
     AnimatedQuads animated;
+    // Bounds of the changed cells, [low, high); empty while low is not below high.
+    mutable sf::Vector2i changedLow;
+    mutable sf::Vector2i changedHigh;
 };
 
 } // namespace orv

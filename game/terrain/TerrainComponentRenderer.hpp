@@ -2,6 +2,7 @@
 
 #include "engine/render/Renderer.hpp"
 
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -16,7 +17,8 @@ namespace tarsk {
 
 // Draws a tile map through a texture of the map's pixel size, placed at the world's origin. The
 // texture is made at the first draw, when a GL context exists; a map that no texture of this
-// machine can hold is drawn straight onto the target instead, which looks the same.
+// machine can hold is drawn straight onto the target instead, which looks the same. The texture
+// keeps the map's picture: a draw repaints only the cells that changed since the previous one.
 class TerrainComponentRenderer : public orv::Renderer {
 public:
     explicit TerrainComponentRenderer(const orv::Tilemap& tilemap);
@@ -28,6 +30,7 @@ public:
 
 private:
     bool prepareTexture(sf::Vector2u size) const;
+    void redraw(const sf::IntRect& cells) const;
 
     const orv::Tilemap* tilemap;
     mutable std::unique_ptr<sf::RenderTexture> texture;

@@ -4,11 +4,13 @@
 // measures the first frame after it and the frames that follow.
 //
 //     bench_console [characters = 100000] [frames = 200]
+//     bench_console --smoke
 //
-// Needs a display. Prints the median frame times in milliseconds.
+// Needs a display. Prints the median frame times in milliseconds beside the short lines' frame.
 #include "app/console/ConsoleAccessGameState.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "app/root/EventSource.hpp"
+#include "tools/bench-report/FigureLine.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -18,6 +20,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <unistd.h>
@@ -105,10 +108,12 @@ int run(std::size_t characters, int frames) {
     const double first = frameMilliseconds(root);
     const double after = medianFrame(root, frames);
 
-    std::printf("output line: %zu characters\n", longest);
-    std::printf("baseline frame (short lines): %.3f ms\n", baseline);
-    std::printf("first frame with the long line: %.3f ms\n", first);
-    std::printf("frames after it (median of %d): %.3f ms\n", frames, after);
+    std::printf("bench_console: output line of %zu characters, %d frames, load average %s\n", longest, frames,
+                orvbench::machineLoad().c_str());
+    const std::string shortLines = "Console/frame:short-lines";
+    orvbench::printFigureLine("Console/first-frame:long-line", first, shortLines, baseline, 0.0);
+    // After the first frame the long line is laid out once and costs no more than short ones.
+    orvbench::printFigureLine("Console/frame:long-line", after, shortLines, baseline, 1.2);
     root.close();
     return longest >= characters / 12 * 12 ? 0 : 1;
 }
@@ -116,8 +121,10 @@ int run(std::size_t characters, int frames) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::size_t characters = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
-    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 200;
+    // "--smoke", as every benchmark takes it: once through, on a short line.
+    const bool smoke = argc > 1 && std::string_view(argv[1]) == "--smoke";
+    const std::size_t characters = smoke ? 600 : argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
+    const int frames = smoke ? 3 : argc > 2 ? std::max(1, std::atoi(argv[2])) : 200;
     try {
         return run(characters, frames);
     } catch (const std::exception& error) {

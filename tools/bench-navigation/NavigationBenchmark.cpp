@@ -3,9 +3,12 @@
 #include "engine/navigation/NavmeshBuilder.hpp"
 #include "engine/navigation/RegionType.hpp"
 
+#include "tools/bench-report/BenchmarkMain.hpp"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,7 +69,6 @@ void FindPathAcrossField(benchmark::State& state) {
         benchmark::DoNotOptimize(path);
     }
 }
-BENCHMARK(FindPathAcrossField)->Arg(16)->Arg(32)->Arg(64)->Unit(benchmark::kMicrosecond);
 
 void FindNodePathAcrossField(benchmark::State& state) {
     const Field field(static_cast<int>(state.range(0)));
@@ -77,8 +79,25 @@ void FindNodePathAcrossField(benchmark::State& state) {
         benchmark::DoNotOptimize(nodes);
     }
 }
-BENCHMARK(FindNodePathAcrossField)->Arg(16)->Arg(32)->Arg(64)->Unit(benchmark::kMicrosecond);
+
+void registerAll(const orvbench::Scale& scale) {
+    for (auto [name, function] : {std::pair{"FindPathAcrossField", &FindPathAcrossField},
+                                  std::pair{"FindNodePathAcrossField", &FindNodePathAcrossField}}) {
+        auto* b = benchmark::RegisterBenchmark(name, function)->Unit(benchmark::kMicrosecond);
+        if (scale.smoke)
+            b->Arg(8)->Iterations(1);
+        else
+            b->Arg(16)->Arg(32)->Arg(64)->Repetitions(5);
+    }
+}
 
 } // namespace
 
-BENCHMARK_MAIN();
+// The whole search (graph search, funnel and shortening) beside the graph search alone, and how
+// the search grows with the field: a 64-wide field has four times the cells of a 32-wide one.
+int main(int argc, char** argv) {
+    return orvbench::runBenchmarks(argc, argv, registerAll,
+                                   {{"FindPathAcrossField/64", {"FindNodePathAcrossField/64"}},
+                                    {"FindPathAcrossField/64", {"FindPathAcrossField/32"}},
+                                    {"FindNodePathAcrossField/64", {"FindNodePathAcrossField/32"}}});
+}

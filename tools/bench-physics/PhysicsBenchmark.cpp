@@ -7,23 +7,24 @@
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 
+#include "tools/bench-report/BenchmarkMain.hpp"
+
 #include <benchmark/benchmark.h>
 #include <box2d/box2d.h>
 
-#include <algorithm>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int Columns = 100;
-constexpr int Rows = 50;
+int Columns = 100;
+int Rows = 50;
 constexpr float Spacing = 1.2f;
 constexpr float Radius = 0.4f;
 // sf::Time counts whole microseconds; the bare world takes the same rounded step.
 const sf::Time Step = sf::seconds(1.f / 60.f);
-constexpr int Steps = 600;
 
 struct Start {
     b2Vec2 position;
@@ -115,22 +116,19 @@ void EngineSystem(benchmark::State& state) {
     state.counters["contacts"] = physics->getB2World().GetContactCount();
 }
 
-// The fastest repetition is the least disturbed by whatever else the machine runs.
-double fastest(const std::vector<double>& times) {
-    return *std::min_element(times.begin(), times.end());
+void registerAll(const orvbench::Scale& scale) {
+    Columns = scale.pick(100, 4);
+    Rows = scale.pick(50, 2);
+    for (auto [name, function] :
+         {std::pair{"BareBox2D", &BareBox2D}, std::pair{"EngineSystem", &EngineSystem}})
+        benchmark::RegisterBenchmark(name, function)
+            ->Iterations(scale.pick(600, 2))
+            ->Repetitions(scale.pick(7, 1))
+            ->Unit(benchmark::kMillisecond);
 }
-
-BENCHMARK(BareBox2D)
-    ->Iterations(Steps)
-    ->Repetitions(7)
-    ->ComputeStatistics("min", fastest)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(EngineSystem)
-    ->Iterations(Steps)
-    ->Repetitions(7)
-    ->ComputeStatistics("min", fastest)
-    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return orvbench::runBenchmarks(argc, argv, registerAll, {{"EngineSystem", {"BareBox2D"}}});
+}

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -134,6 +136,42 @@ TEST_F(BlueprintEntities, MalformedRecordsFailWithTheJsonLibraryMessage) {
     EXPECT_EQ(messageOf<nlohmann::json::type_error>(
                   [&] { orv::SerializationManager::entityToJson(*saved("odd")); }),
               "[json.exception.type_error.302] type must be array, but is string");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BlueprintEntities, ReadingInPlaceGivesTheMembersOfTheMergedRecord) {
+    library.add(Json::parse(R"({"_type": "pond", "_inherit": ["plant"], "_isEntity": true,
+        "stats": {"hp": null, "depth": {"m": 2, "cm": null}}, "water": {"cold": true, "fish": null},
+        "drain": null})"));
+    library.compileAll();
+    const Json record = Json::parse(R"({"blueprint": {"type": "pond"}, "drain": {"open": true},
+        "stats": {"hp": 9, "depth": {"cm": 5}, "own": 1}, "transform": {"position": [2.0, 0.0, 0.0]}})");
+    Json visited = Json::object();
+    std::vector<std::string> order;
+    library.forEachResolvedComponent(record, [&](const std::string& key, const Json& value) {
+        order.push_back(key);
+        visited[key] = value;
+    });
+    EXPECT_EQ(visited, library.resolveComponents(record));
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(order.size(), visited.size());
+
+    // A blueprint without parents hands over what the record lacks.
+    const Json bare = Json::parse(R"({"blueprint": {"type": "rock"}, "stats": 7})");
+    visited = Json::object();
+    library.forEachResolvedComponent(
+        bare, [&](const std::string& key, const Json& value) { visited[key] = value; });
+    EXPECT_EQ(visited, library.resolveComponents(bare));
+
+    // Without a blueprint the record itself.
+    const Json plain = Json::parse(R"({"stats": {"hp": 1}, "transform": {}})");
+    visited = Json::object();
+    library.forEachResolvedComponent(
+        plain, [&](const std::string& key, const Json& value) { visited[key] = value; });
+    EXPECT_EQ(visited, plain);
 }
 
 } // namespace

@@ -327,6 +327,22 @@ TEST_F(TilemapLogic, AnimatedLooksFollowTheClock) {
     EXPECT_EQ(quadOf(map, 1, 2, 2), nullptr);
 }
 
+TEST_F(TilemapLogic, ChangedCellsAreTheEditedNeighbourhoodsAndTheFramesThatMovedOn) {
+    const Tile& sand = add(tiletest::plainTile("SAND", 0, sandRect));
+    const Tile& water = add(Tile("WATER", "WATER", {}, {twoFrames(frameA, frameB)}, {}, 1, {}, {}));
+    Tilemap map({8, 6}, 16, sand, tileset);
+    EXPECT_EQ(map.takeChangedCells(), sf::IntRect(0, 0, 8, 6));
+    EXPECT_EQ(map.takeChangedCells(), sf::IntRect());
+
+    map.setTiles({{{2, 3}, &water}, {{0, 5}, &water}});
+    EXPECT_EQ(map.takeChangedCells(), sf::IntRect(0, 2, 4, 4));
+    // Within one frame of the animation nothing moves; the next frame moves the water cells.
+    map.setTime(50);
+    EXPECT_EQ(map.takeChangedCells(), sf::IntRect());
+    map.setTime(120);
+    EXPECT_EQ(map.takeChangedCells(), sf::IntRect(0, 3, 3, 3));
+}
+
 TEST_F(TilemapLogic, MovedMapKeepsWorking) {
     const Tile& sand = add(tiletest::plainTile("SAND", 0, sandRect));
     const Tile& water = add(Tile("WATER", "WATER", {}, {twoFrames(frameA, frameB)}, {}, 1, {}, {}));

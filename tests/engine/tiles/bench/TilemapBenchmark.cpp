@@ -6,6 +6,7 @@
 #include "engine/tiles/Tileset.hpp"
 
 #include "engine/tiles/TileTestSupport.hpp"
+#include "tools/bench-report/FigureLine.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -208,10 +209,11 @@ int main(int argc, char** argv) {
             keepBest(drawn, timeFrames(target, frames, [&] { target.draw(map); }));
             keepBest(full, timeFrames(target, frames, [&] { rebuild.draw(target, sheet); }));
         }
-        std::printf(
-            "target %ux%u: static buffer %.3f ms, tile map %.3f ms (x%.2f), full rebuild %.3f ms (x%.2f)\n",
-            targetEdge, targetEdge, lower.msPerFrame, drawn.msPerFrame, drawn.msPerFrame / lower.msPerFrame,
-            full.msPerFrame, full.msPerFrame / lower.msPerFrame);
+        const std::string edge = std::to_string(targetEdge);
+        const std::string buffer = "Tiles/static-buffer:" + edge;
+        orvbench::printFigureLine("Tiles/tile-map:" + edge, drawn.msPerFrame, buffer, lower.msPerFrame, 0.0);
+        orvbench::printFigureLine("Tiles/full-rebuild:" + edge, full.msPerFrame, buffer, lower.msPerFrame,
+                                  0.0);
         if (!samePicture(drawn.picture, lower.picture) || !samePicture(full.picture, lower.picture)) {
             std::printf("pictures differ at target %u\n", targetEdge);
             same = false;

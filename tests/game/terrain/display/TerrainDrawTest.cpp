@@ -158,6 +158,34 @@ TEST_F(TerrainDraw, WaterMovesOnWithRealTimeAndEditsShowAtTheNextDraw) {
         EXPECT_EQ(image.getPixel(x, 100), meadow) << x;
 }
 
+TEST_F(TerrainDraw, AnEditRepaintsItsCellsAndKeepsTheRest) {
+    sf::Texture sheet;
+    ASSERT_TRUE(sheet.loadFromImage(syntheticSheet()));
+    const orv::Tileset tileset(syntheticTiles(), &sheet);
+    TerrainWorld w;
+    const orv::Entity* ground = w.world.addEntity(terrainEntity(tileset, {cells, cells}));
+    orv::Tilemap& map = ground->getComponent<TerrainComponent>()->getTilemap();
+    drawWorld(*w.render);
+    map.setTiles({{{4, 6}, tileOf(tileset, "WATER")}});
+    drawWorld(*w.render);
+    map.setTiles({{{4, 6}, tileOf(tileset, "GRASS")}, {{15, 12}, tileOf(tileset, "WATER")}});
+
+    // The first pond is gone, foam included; the second shows with foam on its west neighbour.
+    const sf::Image image = drawWorld(*w.render);
+    int wrong = 0;
+    for (unsigned y = 0; y < pixels; ++y) {
+        for (unsigned x = 0; x < pixels; ++x) {
+            const unsigned cellX = x / 16, cellY = y / 16;
+            const sf::Color want = cellX == 15 && cellY == 12                  ? sea
+                                   : cellX == 14 && cellY == 12 && x % 16 >= 8 ? foam
+                                                                               : meadow;
+            if (image.getPixel(x, y) != want && ++wrong <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 // The game's own art: tile files and sheet from the data folder.
 class GameArt {
 public:

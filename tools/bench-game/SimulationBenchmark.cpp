@@ -1,0 +1,68 @@
+// The game's frames without drawing: the shipped game file loaded through the real loader and
+// the in-game root updated at 1/120 s, then the same island with a crowd of hunting frogs.
+#include "engine/ecs/World.hpp"
+#include "tools/bench-game/BenchFolder.hpp"
+#include "tools/bench-game/FrogCrowd.hpp"
+#include "tools/bench-game/GameSession.hpp"
+#include "tools/bench-report/BenchmarkMain.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace {
+
+const sf::Time FrameTime = sf::seconds(1.f / 120.f);
+const std::string FrogBlueprint = "hunting_frog";
+// Frames run before timing starts: the first ones settle the player and the camera in.
+constexpr int WarmUpFrames = 10;
+
+void simulate(benchmark::State& state, int frogs) {
+    nlohmann::json game = nlohmann::json::parse(orvbench::shippedGameFile());
+    if (frogs > 0)
+        orvbench::addCrowd(game, FrogBlueprint, frogs, 2024);
+    // Frogs find the player standing about and bite on for the whole run; the player outlives it.
+    orvbench::setPlayerHealth(game, 1e9);
+    orvbench::BenchFolder folder(game.dump());
+    orvbench::GameSession session(FrameTime);
+    // No more warming up than the run itself has frames: the biggest crowd takes seconds a frame.
+    for (int i = 0; i < std::min<benchmark::IterationCount>(WarmUpFrames, state.max_iterations); ++i)
+        session.simulate();
+    int frames = 0;
+    for (auto _ : state) {
+        if (!session.simulate()) {
+            state.SkipWithError(("the player died after " + std::to_string(frames) + " frames").c_str());
+            break;
+        }
+        ++frames;
+    }
+    state.counters["entities"] = static_cast<double>(session.playerWorld().getEntityCount());
+}
+
+void registerAll(const orvbench::Scale& scale) {
+    benchmark::RegisterBenchmark("Simulation/shipped", [](benchmark::State& state) { simulate(state, 0); })
+        ->Iterations(scale.pick(3000, 2))
+        ->Unit(benchmark::kMillisecond);
+    // Fewer frames for bigger crowds, so that the whole run stays within minutes.
+    for (auto [frogs, frames] : {std::pair{100, 300}, std::pair{1000, 60}, std::pair{5000, 2}}) {
+        const int count = scale.pick(frogs, frogs / 100);
+        benchmark::RegisterBenchmark(("Simulation/frogs:" + std::to_string(frogs)).c_str(),
+                                     [count](benchmark::State& state) { simulate(state, count); })
+            ->Iterations(scale.pick(frames, 2))
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace
+
+// Per frame: the shipped game against its 1 ms budget, 1,000 frogs against 4 ms, and how the
+// cost grows with the crowd (five times the frogs should cost at most six times as much).
+int main(int argc, char** argv) {
+    return orvbench::runBenchmarks(argc, argv, registerAll,
+                                   {{"Simulation/shipped", {}, 1.0, 1.0},
+                                    {"Simulation/frogs:1000", {}, 4.0, 1.0},
+                                    {"Simulation/frogs:1000", {"Simulation/frogs:100"}},
+                                    {"Simulation/frogs:5000", {"Simulation/frogs:1000"}, 0.0, 6.0}});
+}
