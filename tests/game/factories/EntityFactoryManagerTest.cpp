@@ -2,6 +2,7 @@
 
 #include "ContentKit.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/content/Identifiers.hpp"
@@ -90,6 +91,23 @@ TEST_F(FactoryRegistry, EntityBlueprintsBecomeFactoriesBesideBuiltIns) {
     EXPECT_FALSE(content.factories.createEntity("Tree")->hasComponent<tarsk::SpawnerComponent>());
     EXPECT_TRUE(
         content.factories.createEntity(tarsk::id::factory::tree)->hasComponent<tarsk::SpawnerComponent>());
+}
+
+TEST_F(FactoryRegistry, ABlueprintWithoutItsTextureFileStopsTheStartNamingItsFile) {
+    auto& blueprints = content.serialization.getBlueprintManager();
+    blueprints.add({{"_type", "ghost_tree"},
+                    {"_inherit", {"basic_tree"}},
+                    {"_isEntity", true},
+                    {"sprite", {{"textureResourceId", "./data/tex/no_such_tree.png"}}}},
+                   "data/blueprint/ghost.json");
+    blueprints.compileAll();
+    try {
+        tarsk::makeBlueprintEntityFactories(content.serialization);
+        FAIL() << "a missing texture was accepted";
+    } catch (const orv::JsonError& error) {
+        EXPECT_STREQ(error.what(), "data/blueprint/ghost.json: sprite.textureResourceId: no texture file "
+                                   "./data/tex/no_such_tree.png");
+    }
 }
 
 TEST_F(FactoryRegistry, EveryCallBuildsAFreshEntityOutsideAnyWorld) {
