@@ -123,7 +123,7 @@ void registerAll(const orvbench::Scale& scale) {
          {std::pair{"BareBox2D", &BareBox2D}, std::pair{"EngineSystem", &EngineSystem}})
         benchmark::RegisterBenchmark(name, function)
             ->Iterations(scale.pick(600, 2))
-            ->Repetitions(scale.pick(7, 1))
+            ->Repetitions(scale.pick(5, 1))
             ->Unit(benchmark::kMillisecond);
 }
 

@@ -169,7 +169,7 @@ bool samePicture(const sf::Image& a, const sf::Image& b) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
+    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 120;
 
     sf::Texture sheet;
     if (!sheet.loadFromImage(makeSheet()) || !sf::VertexBuffer::isAvailable()) {
