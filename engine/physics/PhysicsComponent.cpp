@@ -238,10 +238,13 @@ void PhysicsComponent::onPositionChanged(const sf::Vector3f& position) {
     checkMovable(position.x, position.y);
     if (!syncGuard)
         body->SetTransform({position.x, position.y}, body->GetAngle());
-    // Sensors follow also when the body itself wrote the position.
-    for (const SensorBody& sensor : sensors)
-        sensor.body->SetTransform({position.x + sensor.offset.x, position.y + sensor.offset.y},
-                                  sensor.body->GetAngle());
+    // Sensors follow also when the body itself wrote the position. One that is already there
+    // stays untouched: every moved sensor is paired anew with all it overlaps at the next step.
+    for (const SensorBody& sensor : sensors) {
+        const b2Vec2 target(position.x + sensor.offset.x, position.y + sensor.offset.y);
+        if (!(sensor.body->GetPosition() == target))
+            sensor.body->SetTransform(target, sensor.body->GetAngle());
+    }
 }
 
 void PhysicsComponent::onRotationChanged(float degrees) {

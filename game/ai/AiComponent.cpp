@@ -32,9 +32,11 @@ std::optional<bt::Tree> makeTree(const std::optional<std::string>& behavior, AiM
 
 } // namespace
 
-AiComponent::AiComponent(std::optional<std::string> behavior, AiManager& library, float maxDetectionRadius)
+AiComponent::AiComponent(std::optional<std::string> behavior, AiManager& library, float maxDetectionRadius,
+                         std::uint16_t detectionMask)
     : behavior(std::move(behavior)), tree(makeTree(this->behavior, library)),
-      steering(MaxForce, MaxSpeed, 0.f, 1.f), maxDetectionRadius(maxDetectionRadius) {
+      steering(MaxForce, MaxSpeed, 0.f, 1.f), maxDetectionRadius(maxDetectionRadius),
+      detectionMask(detectionMask) {
     // Box2D asserts on a degenerate circle; refuse it while the mistake can still be traced.
     if (!std::isfinite(maxDetectionRadius) || !(maxDetectionRadius > 0.f))
         throw std::invalid_argument("AiComponent: maxDetectionRadius must be a finite number above 0");
@@ -50,7 +52,10 @@ std::unique_ptr<AiComponent> AiComponent::fromJson(const nlohmann::json& data, A
     float radius = DefaultDetectionRadius;
     if (data.contains("maxDetectionRadius"))
         radius = orv::jsonNumber<float>(data.at("maxDetectionRadius"), "maxDetectionRadius");
-    return std::make_unique<AiComponent>(std::move(behavior), library, radius);
+    std::uint16_t mask = AllCategories;
+    if (data.contains("detectionMaskBits"))
+        mask = orv::jsonNumber<std::uint16_t>(data.at("detectionMaskBits"), "detectionMaskBits");
+    return std::make_unique<AiComponent>(std::move(behavior), library, radius, mask);
 }
 
 void AiComponent::onPreInit(orv::Entity* entity) {
@@ -62,7 +67,10 @@ void AiComponent::onInit() {
     auto circle = std::make_unique<b2CircleShape>();
     circle->m_radius = maxDetectionRadius;
     orv::SensorBodyDefinition sensor;
-    sensor.addFixture(b2FixtureDef(), std::move(circle));
+    // Bodies outside the mask never touch the sensor: no contact to keep for them at all.
+    b2FixtureDef fixture;
+    fixture.filter.maskBits = detectionMask;
+    sensor.addFixture(fixture, std::move(circle));
     sensorIndex = physics->registerSensorBody(std::move(sensor));
 
     auto signals = physics->getSensorSignal(sensorIndex);
@@ -101,7 +109,8 @@ void AiComponent::updateSteering(float seconds) {
         return;
     b2Body* body = physics->getBody();
     const sf::Vector2f force = steering.calculate(seconds);
-    if (body->GetType() == b2_dynamicBody)
+    // No force, no push: a resting body may fall asleep.
+    if (body->GetType() == b2_dynamicBody && force != sf::Vector2f())
         physics->applyForceToCenter({force.x, force.y});
     steering.setOutputScale(body->GetMass());
     steering.update(toVector(body->GetPosition()), toVector(body->GetLinearVelocity()));

@@ -9,6 +9,7 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,7 @@ class AiComponent : public orv::SerializableComponent {
 public:
     inline static const std::string& Name = id::component::ai;
     static constexpr float DefaultDetectionRadius = 5.f;
+    static constexpr std::uint16_t AllCategories = 0xFFFF;
     static constexpr float MaxForce = 100.f;
     static constexpr float MaxSpeed = 60.f;
     // Within this distance of a seek target the entity slows down.
@@ -42,10 +44,13 @@ public:
     static constexpr float PathReachDistance = 0.1f;
 
     // With a behaviour name the tree is made at once; a name the library lacks throws.
+    // The sensor detects the main bodies whose collision category is in detectionMask.
     AiComponent(std::optional<std::string> behavior, AiManager& library,
-                float maxDetectionRadius = DefaultDetectionRadius);
+                float maxDetectionRadius = DefaultDetectionRadius,
+                std::uint16_t detectionMask = AllCategories);
 
-    // "behavior" (string) and "maxDetectionRadius" (number) are both optional.
+    // "behavior" (string), "maxDetectionRadius" and "detectionMaskBits" (numbers) are all
+    // optional.
     static std::unique_ptr<AiComponent> fromJson(const nlohmann::json& data, AiManager& library);
 
     // Needs the entity's transformation and physics components.
@@ -70,6 +75,7 @@ public:
     std::optional<bt::Tree>& getTree() { return tree; }
     const std::optional<bt::Tree>& getTree() const { return tree; }
     float getMaxDetectionRadius() const { return maxDetectionRadius; }
+    std::uint16_t getDetectionMask() const { return detectionMask; }
     // Null until the entity is in the physics simulation.
     b2Body* getSensorBody() const { return sensorBody; }
 
@@ -89,6 +95,7 @@ private:
     std::optional<bt::Tree> tree;
     orv::Steering steering;
     float maxDetectionRadius;
+    std::uint16_t detectionMask;
     unsigned sensorIndex = 0;
     b2Body* sensorBody = nullptr;
     std::vector<const orv::Entity*> detectedEntities;
