@@ -219,9 +219,14 @@ void PhysicsComponent::syncTransformFromBody() {
     if (!body)
         return;
     FlagGuard guard(syncGuard);
+    // A body at rest (every static one, every sleeper) leaves its listeners in peace.
     const b2Vec2& position = body->GetPosition();
-    transformation->setPositionXY({position.x, position.y});
-    transformation->setRotation(body->GetAngle() * 180.f / Pi);
+    const sf::Vector2f xy(position.x, position.y);
+    if (transformation->getPositionXY() != xy)
+        transformation->setPositionXY(xy);
+    const float degrees = body->GetAngle() * 180.f / Pi;
+    if (transformation->getRotation() != degrees)
+        transformation->setRotation(degrees);
 }
 
 void PhysicsComponent::checkMovable(float x, float y) const {

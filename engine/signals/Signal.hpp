@@ -3,8 +3,6 @@
 #include "engine/signals/ScopedConnections.hpp"
 #include "engine/signals/SlotList.hpp"
 
-#include <boost/container/small_vector.hpp>
-
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -40,7 +38,7 @@ public:
         if (!callback)
             throw std::invalid_argument("smartsignals::Signal::connect(): empty callback");
         const u64 id = slots->nextId++;
-        slots->entries.push_back(std::make_shared<Entry>(Entry{id, std::move(callback), true}));
+        slots->entries.push_back(std::make_unique<Entry>(Entry{id, std::move(callback), true}));
         return id;
     }
 
@@ -60,19 +58,25 @@ public:
     // callback end the emit and reach the caller.
     void emit(Args... args) {
         std::shared_ptr<Slots> keepAlive = slots;
-        // Most signals have a handful of slots: the snapshot then lives on the stack.
-        const boost::container::small_vector<std::shared_ptr<Entry>, 4> snapshot(keepAlive->entries.begin(),
-                                                                                 keepAlive->entries.end());
-        for (const auto& entry : snapshot) {
-            if (entry->connected)
-                entry->callback(args...);
+        Slots& list = *keepAlive;
+        // Entries stay in place while any emit runs: disconnection only marks them.
+        const EmitScope scope(list);
+        const std::size_t count = list.entries.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            Entry& entry = *list.entries[i];
+            if (entry.connected)
+                entry.callback(args...);
         }
     }
 
     void disconnect(const std::vector<u64>& ids) { slots->disconnect(ids); }
     void disconnect(u64 id) { slots->disconnect(id); }
     bool isConnected(u64 id) const { return slots->isConnected(id); }
-    std::size_t getSlotCount() const { return slots->entries.size(); }
+    std::size_t getSlotCount() const {
+        return static_cast<std::size_t>(
+            std::count_if(slots->entries.begin(), slots->entries.end(),
+                          [](const std::unique_ptr<Entry>& entry) { return entry->connected; }));
+    }
 
 private:
     struct Entry {
@@ -83,28 +87,54 @@ private:
 
     struct Slots final : SlotListBase {
         u64 nextId = 0;
-        std::vector<std::shared_ptr<Entry>> entries;
+        // Heap entries: a slot connected meanwhile may grow the list under a running callback.
+        std::vector<std::unique_ptr<Entry>> entries;
+        int emitting = 0;
+        bool disconnectedWhileEmitting = false;
 
         void disconnect(const std::vector<u64>& ids) override {
-            std::erase_if(entries, [&ids](const std::shared_ptr<Entry>& entry) {
-                const bool hit = std::find(ids.begin(), ids.end(), entry->id) != ids.end();
-                if (hit)
+            for (const auto& entry : entries) {
+                if (std::find(ids.begin(), ids.end(), entry->id) != ids.end())
                     entry->connected = false;
-                return hit;
-            });
+            }
+            drop();
         }
         void disconnect(u64 id) override {
             auto it = std::find_if(entries.begin(), entries.end(),
-                                   [id](const std::shared_ptr<Entry>& entry) { return entry->id == id; });
+                                   [id](const std::unique_ptr<Entry>& entry) { return entry->id == id; });
             if (it == entries.end())
                 return;
             (*it)->connected = false;
-            entries.erase(it);
+            drop();
         }
         bool isConnected(u64 id) const override {
-            return std::any_of(entries.begin(), entries.end(),
-                               [id](const std::shared_ptr<Entry>& entry) { return entry->id == id; });
+            return std::any_of(entries.begin(), entries.end(), [id](const std::unique_ptr<Entry>& entry) {
+                return entry->id == id && entry->connected;
+            });
         }
+        // Removes the disconnected entries, or leaves that to the end of the outermost emit.
+        void drop() {
+            if (emitting > 0) {
+                disconnectedWhileEmitting = true;
+                return;
+            }
+            std::erase_if(entries, [](const std::unique_ptr<Entry>& entry) { return !entry->connected; });
+            disconnectedWhileEmitting = false;
+        }
+    };
+
+    class EmitScope {
+    public:
+        explicit EmitScope(Slots& list) : list(list) { ++list.emitting; }
+        ~EmitScope() {
+            if (--list.emitting == 0 && list.disconnectedWhileEmitting)
+                list.drop();
+        }
+        EmitScope(const EmitScope&) = delete;
+        EmitScope& operator=(const EmitScope&) = delete;
+
+    private:
+        Slots& list;
     };
 
     std::shared_ptr<Slots> slots;

@@ -46,6 +46,11 @@ bt::NodeStatus FindTargetNode::tick() {
     const auto maxDist = requiredInput<float>(*this, "maxDist");
     const auto required = splitFactions(optionalInput<std::string>(*this, "requireFactions", {}));
     const auto filtered = splitFactions(optionalInput<std::string>(*this, "filterFactions", {}));
+    // Most of a crowd sees nobody: no position to look up then.
+    if (detected.empty()) {
+        static_cast<void>(setOutput("target", static_cast<const orv::Entity*>(nullptr)));
+        return bt::NodeStatus::FAILURE;
+    }
     const sf::Vector2f position = owner.getComponent<orv::TransformationComponent>()->getPositionXY();
 
     const orv::Entity* best = nullptr;
