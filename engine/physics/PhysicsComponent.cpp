@@ -38,6 +38,8 @@ private:
 
 void checkSensorDefinition(const SensorBodyDefinition& definition) {
     checkBodyDefinition(definition.bodyDef);
+    if (!std::isfinite(definition.followSlack) || definition.followSlack < 0.f)
+        throw std::runtime_error("physics: a sensor's follow slack must be a finite number of at least 0");
     for (const b2FixtureDef& fixture : definition.fixtureDefs) {
         if (fixture.shape == nullptr)
             throw std::runtime_error("physics: sensor fixture has no shape");
@@ -193,7 +195,10 @@ void PhysicsComponent::addToSimulation(b2World& world, const Entity* entity) {
             fixture.userData.pointer = reinterpret_cast<uintptr_t>(this);
             sensorBody->CreateFixture(&fixture);
         }
-        sensors.push_back({{definition.bodyDef.position.x, definition.bodyDef.position.y}, i, sensorBody});
+        sensors.push_back({{definition.bodyDef.position.x, definition.bodyDef.position.y},
+                           i,
+                           sensorBody,
+                           definition.followSlack});
     }
     addedToSimulation.emit();
 }
@@ -243,11 +248,16 @@ void PhysicsComponent::onPositionChanged(const sf::Vector3f& position) {
     checkMovable(position.x, position.y);
     if (!syncGuard)
         body->SetTransform({position.x, position.y}, body->GetAngle());
-    // Sensors follow also when the body itself wrote the position. One that is already there
-    // stays untouched: every moved sensor is paired anew with all it overlaps at the next step.
+    // Sensors follow also when the body itself wrote the position. One that is already there,
+    // or within its slack, stays untouched: every moved sensor is paired anew with all it
+    // overlaps at the next step.
     for (const SensorBody& sensor : sensors) {
         const b2Vec2 target(position.x + sensor.offset.x, position.y + sensor.offset.y);
-        if (!(sensor.body->GetPosition() == target))
+        const b2Vec2 lag = target - sensor.body->GetPosition();
+        const bool stays = sensor.followSlack > 0.f
+                               ? lag.LengthSquared() <= sensor.followSlack * sensor.followSlack
+                               : lag.x == 0.f && lag.y == 0.f;
+        if (!stays)
             sensor.body->SetTransform(target, sensor.body->GetAngle());
     }
 }

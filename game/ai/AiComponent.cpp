@@ -65,8 +65,11 @@ void AiComponent::onPreInit(orv::Entity* entity) {
 
 void AiComponent::onInit() {
     auto circle = std::make_unique<b2CircleShape>();
-    circle->m_radius = maxDetectionRadius;
+    // Larger by the slack it may lag behind: whatever lies within maxDetectionRadius of the
+    // entity is always inside.
+    circle->m_radius = maxDetectionRadius + DetectionSlack;
     orv::SensorBodyDefinition sensor;
+    sensor.followSlack = DetectionSlack;
     // Bodies outside the mask never touch the sensor: no contact to keep for them at all.
     b2FixtureDef fixture;
     fixture.filter.maskBits = detectionMask;

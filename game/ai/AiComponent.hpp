@@ -36,6 +36,8 @@ public:
     inline static const std::string& Name = id::component::ai;
     static constexpr float DefaultDetectionRadius = 5.f;
     static constexpr std::uint16_t AllCategories = 0xFFFF;
+    // How far the sensor may lag behind its entity; it is made larger by as much.
+    static constexpr float DetectionSlack = 1.f;
     static constexpr float MaxForce = 100.f;
     static constexpr float MaxSpeed = 60.f;
     // Within this distance of a seek target the entity slows down.
@@ -69,6 +71,8 @@ public:
     // Hands every game node of the tree its entity.
     void injectEntity(const orv::Entity* entity);
 
+    // Every main body within maxDetectionRadius, in the order they came; bodies up to twice the
+    // slack farther out may be among them.
     const std::vector<const orv::Entity*>& getDetectedEntities() const { return detectedEntities; }
     orv::Steering& getSteering() { return steering; }
     const std::optional<std::string>& getBehavior() const { return behavior; }

@@ -41,8 +41,10 @@ std::vector<std::string> FindTargetNode::splitFactions(std::string_view text) {
 
 bt::NodeStatus FindTargetNode::tick() {
     const orv::Entity& owner = requireOwner();
-    const std::vector<const orv::Entity*>& detected =
-        owner.getComponent<AiComponent>()->getDetectedEntities();
+    // Components stay with their entity for good: one lookup per owner.
+    if (ownerAi.first != &owner)
+        ownerAi = {&owner, owner.getComponent<AiComponent>()};
+    const std::vector<const orv::Entity*>& detected = ownerAi.second->getDetectedEntities();
     const auto maxDist = requiredInput<float>(*this, "maxDist");
     const auto required = splitFactions(optionalInput<std::string>(*this, "requireFactions", {}));
     const auto filtered = splitFactions(optionalInput<std::string>(*this, "filterFactions", {}));

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -12,6 +13,8 @@ class Entity;
 }
 
 namespace tarsk {
+
+class AiComponent;
 
 // Picks the nearest fighter among the entities the owner detects, within "maxDist" (inclusive),
 // that belongs to every faction of "requireFactions" and to none of "filterFactions" (both lists
@@ -29,6 +32,9 @@ public:
 
 protected:
     bt::NodeStatus tick() override;
+
+private:
+    std::pair<const orv::Entity*, const AiComponent*> ownerAi{nullptr, nullptr};
 };
 
 } // namespace tarsk

@@ -76,6 +76,28 @@ TEST(PhysicsComponent, MovingTheTransformMovesTheBodiesAndTurnsOnlyTheMainBody) 
     expectAt(physics->getSensorBody(0), 8, 7);
 }
 
+TEST(PhysicsComponent, ASensorWithSlackLagsUntilItsEntityIsFartherAway) {
+    PhysicsWorld w;
+    auto entity = ball({0, 0});
+    auto* physics = entity->getComponent<orv::PhysicsComponent>();
+    orv::SensorBodyDefinition lagging = sensorAt({0, 2}, 1);
+    lagging.followSlack = 1.f;
+    physics->registerSensorBody(std::move(lagging));
+    auto* transform = transformOf(entity.get());
+    w.add(std::move(entity));
+
+    transform->setPositionXY({0, 1}); // exactly the slack away: stays
+    expectAt(physics->getSensorBody(0), 0, 2);
+    transform->setPositionXY({1.1f, 0});
+    expectAt(physics->getSensorBody(0), 1.1f, 2);
+
+    orv::SensorBodyDefinition backwards = sensorAt({0, 0}, 1);
+    backwards.followSlack = -0.5f;
+    auto other = ball({0, 0});
+    EXPECT_THROW(other->getComponent<orv::PhysicsComponent>()->registerSensorBody(std::move(backwards)),
+                 std::runtime_error);
+}
+
 TEST(PhysicsComponent, AStepIsCopiedIntoTheTransformWithoutWritingBackIntoTheBody) {
     PhysicsWorld w;
     b2BodyDef def = bodyOfType(b2_dynamicBody);

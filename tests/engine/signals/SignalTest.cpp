@@ -112,6 +112,31 @@ TEST(SignalReentrancy, SlotDisconnectedBeforeItIsReachedIsSkipped) {
     EXPECT_EQ(signal.getSlotCount(), 1u);
 }
 
+TEST(SignalReentrancy, SlotsDroppedInANestedEmitStayDroppedForTheOuterOne) {
+    Signal<void()> signal;
+    std::vector<int> calls;
+    smartsignals::u64 third = 0;
+    int depth = 0;
+    signal.connect([&] {
+        calls.push_back(1);
+        if (depth++ == 0) {
+            signal.emit();
+            EXPECT_FALSE(signal.isConnected(third));
+            EXPECT_EQ(signal.getSlotCount(), 2u);
+        }
+    });
+    signal.connect([&] {
+        calls.push_back(2);
+        signal.disconnect(third);
+    });
+    third = signal.connect([&] { calls.push_back(3); });
+    signal.emit();
+    EXPECT_EQ(calls, (std::vector<int>{1, 1, 2, 2}));
+    depth = 1;
+    signal.emit();
+    EXPECT_EQ(calls, (std::vector<int>{1, 1, 2, 2, 1, 2}));
+}
+
 TEST(SignalReentrancy, OwnerDestroyedDuringEmit) {
     auto signal = std::make_unique<Signal<void()>>();
     int after = 0;

@@ -3,6 +3,7 @@
 #include "engine/common/JsonError.hpp"
 #include "game/ai/EntityInjectedBTNode_base.hpp"
 
+#include <box2d/b2_circle_shape.h>
 #include <box2d/b2_fixture.h>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,8 @@ TEST(AiComponentJson, RefusesWrongTypesUnknownTreesAndUnusableRadii) {
     }
     EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", "far"}}, *library), orv::JsonError);
     EXPECT_THROW(AiComponent::fromJson({{"maxDetectionRadius", 1e39}}, *library), orv::JsonError);
+    EXPECT_THROW(AiComponent::fromJson({{"detectionMaskBits", 65536}}, *library), orv::JsonError);
+    EXPECT_THROW(AiComponent::fromJson({{"detectionMaskBits", 1.5}}, *library), orv::JsonError);
     EXPECT_THROW(AiComponent::fromJson({{"behavior", "nobody"}}, *library), std::out_of_range);
     for (float radius : {0.f, -1.f, std::numeric_limits<float>::quiet_NaN(), 4.3e9f})
         EXPECT_THROW(AiComponent(std::nullopt, *library, radius), std::invalid_argument) << radius;
@@ -68,7 +71,7 @@ TEST(AiDetection, TheSensorIsACircleThatExistsWhileSimulated) {
     ASSERT_NE(sensor, nullptr);
     EXPECT_EQ(sensor->GetPosition(), b2Vec2(2, 1));
     EXPECT_TRUE(sensor->GetFixtureList()->IsSensor());
-    EXPECT_FLOAT_EQ(sensor->GetFixtureList()->GetShape()->m_radius, 5.f);
+    EXPECT_FLOAT_EQ(sensor->GetFixtureList()->GetShape()->m_radius, 5.f + AiComponent::DetectionSlack);
 
     const auto removed = w.world.removeEntities({agent});
     EXPECT_EQ(ai->getSensorBody(), nullptr);
@@ -91,6 +94,35 @@ TEST(AiDetection, KeepsTheMainBodiesWithinReachInTheOrderTheyCame) {
     EXPECT_EQ(detected, (Entities{nearer, far}));
     const auto removed = w.world.removeEntities({nearer});
     EXPECT_EQ(detected, (Entities{far}));
+}
+
+TEST(AiDetection, OnlyMaskedCategoriesAreSeenAlsoWhileTheSensorLagsBehind) {
+    Library library({});
+    AiWorld w;
+    auto entity = entityAt({0, 0}, ballBody());
+    addAi(*entity, AiComponent::fromJson({{"detectionMaskBits", 8}}, *library));
+    const orv::Entity* agent = w.add(std::move(entity));
+    const AiComponent* ai = of<AiComponent>(agent);
+    const auto seen = [](sf::Vector2f at) {
+        b2BodyDef body;
+        body.type = b2_dynamicBody;
+        auto shape = std::make_unique<b2CircleShape>();
+        shape->m_radius = 0.3f;
+        b2FixtureDef fixture;
+        fixture.filter.categoryBits = 8;
+        return entityAt(at, orv::PhysicsComponent::make(body, std::move(shape), fixture));
+    };
+    w.add(entityAt({3, 0}, ballBody()));
+    const orv::Entity* near = w.add(seen({-3, 0}));
+    w.frame();
+    EXPECT_EQ(ai->getDetectedEntities(), (Entities{near}));
+
+    // A short walk leaves the sensor where it was; reach still counts from the agent.
+    of<orv::TransformationComponent>(agent)->setPositionXY({0.9f, 0});
+    EXPECT_EQ(ai->getSensorBody()->GetPosition(), b2Vec2(0, 0));
+    const orv::Entity* ahead = w.add(seen({5.8f, 0}));
+    w.frame();
+    EXPECT_EQ(ai->getDetectedEntities(), (Entities{near, ahead}));
 }
 
 TEST(AiDetection, OtherSensorsAreNotDetected) {
