@@ -223,15 +223,14 @@ void PhysicsComponent::forgetSimulation() {
 void PhysicsComponent::syncTransformFromBody() {
     if (!body)
         return;
+    // A body at rest (every static one, every sleeper) has not moved since it was last copied;
+    // an awake one reports its place every step, moved or not, for whoever follows it.
+    if (!body->IsAwake())
+        return;
     FlagGuard guard(syncGuard);
-    // A body at rest (every static one, every sleeper) leaves its listeners in peace.
     const b2Vec2& position = body->GetPosition();
-    const sf::Vector2f xy(position.x, position.y);
-    if (transformation->getPositionXY() != xy)
-        transformation->setPositionXY(xy);
-    const float degrees = body->GetAngle() * 180.f / Pi;
-    if (transformation->getRotation() != degrees)
-        transformation->setRotation(degrees);
+    transformation->setPositionXY({position.x, position.y});
+    transformation->setRotation(body->GetAngle() * 180.f / Pi);
 }
 
 void PhysicsComponent::checkMovable(float x, float y) const {
