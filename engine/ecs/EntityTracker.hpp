@@ -86,10 +86,9 @@ public:
 
     void add(const Entity* entity) {
         C* component = entity->findComponent<C>();
-        if (!component || slots.contains(entity))
+        if (!component || !slots.try_emplace(entity, list.size()).second)
             return;
         list.push_back({entity, component});
-        slots.emplace(entity, list.size() - 1);
         if (onAdded)
             onAdded(entity, *component);
     }

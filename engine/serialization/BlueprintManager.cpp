@@ -19,7 +19,8 @@ namespace {
 // merge_patch of patch over a copy of own (both objects), built in one walk over the two sorted
 // members: what the patch sets is taken from alone (the patch merged over nothing), a null in it
 // removes the member, objects on both sides merge member by member.
-nlohmann::json mergedOver(const nlohmann::json& own, const nlohmann::json& patch, const nlohmann::json& alone) {
+nlohmann::json mergedOver(const nlohmann::json& own, const nlohmann::json& patch,
+                          const nlohmann::json& alone) {
     nlohmann::json result(nlohmann::json::value_t::object);
     auto& out = result.get_ref<nlohmann::json::object_t&>();
     const auto& mine = own.get_ref<const nlohmann::json::object_t&>();
