@@ -21,12 +21,19 @@ Component* Entity::addComponent(std::unique_ptr<Component>&& component, const st
     std::unique_ptr<Component> owned = std::move(component);
     if (!owned)
         throw std::logic_error("Cannot register a null Component. Name: " + typeName(type));
+    if (!initialised) {
+        // One walk of the map: the slot is taken and filled at once.
+        auto [slot, inserted] = components.try_emplace(type);
+        if (!inserted)
+            throw std::logic_error("Cannot register the same Component more than once. Name: " +
+                                   typeName(type));
+        slot->second = std::move(owned);
+        return slot->second.get();
+    }
     if (components.contains(type))
         throw std::logic_error("Cannot register the same Component more than once. Name: " + typeName(type));
-    if (initialised) {
-        owned->onPreInit(this);
-        owned->onInit();
-    }
+    owned->onPreInit(this);
+    owned->onInit();
     // Its initialisation may have added components; the duplicate test must hold afterwards too.
     auto [it, inserted] = components.emplace(type, std::move(owned));
     if (!inserted)

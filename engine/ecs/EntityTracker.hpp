@@ -4,6 +4,7 @@
 #include "engine/ecs/EntityManager.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <stdexcept>
@@ -78,16 +79,16 @@ public:
 
     // Appends the holders of C in batch order; an entity listed already stays where it is.
     void add(const std::vector<const Entity*>& batch) {
+        reserveFor(batch.size());
         for (const Entity* entity : batch)
             add(entity);
     }
 
     void add(const Entity* entity) {
         C* component = entity->findComponent<C>();
-        if (!component || slots.contains(entity))
+        if (!component || !slots.try_emplace(entity, list.size()).second)
             return;
         list.push_back({entity, component});
-        slots.emplace(entity, list.size() - 1);
         if (onAdded)
             onAdded(entity, *component);
     }
@@ -165,6 +166,16 @@ public:
     }
 
 private:
+    // Room for that many more at once, growing geometrically: a whole world arriving in one batch
+    // rehashes the slots once instead of at every doubling.
+    void reserveFor(std::size_t more) {
+        if (list.size() + more > list.capacity())
+            list.reserve(std::max(list.size() + more, 2 * list.capacity()));
+        const std::size_t held = slots.size() + more;
+        if (held > slots.bucket_count() * slots.max_load_factor())
+            slots.reserve(std::max(held, 2 * slots.size()));
+    }
+
     struct Walk {
         explicit Walk(EntityTracker& tracker) : tracker(tracker) { ++tracker.walks; }
         ~Walk() {

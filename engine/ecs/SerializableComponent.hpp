@@ -12,6 +12,7 @@ namespace orv {
 class SerializableComponent : public Component, public SerializableToJson {
 public:
     nlohmann::json toJson() const final;
+    SerializableComponent* asSerializable() final { return this; }
 
     virtual nlohmann::json toJsonData() const = 0;
     virtual const std::string& getName() const = 0;

@@ -9,7 +9,7 @@ PersistenceComponent::PersistenceComponent(bool persistent) : persistent(persist
 void PersistenceComponent::onPreInit(Entity* entity) {
     savedComponents.clear();
     for (const auto& [type, component] : entity->getComponents()) {
-        if (auto* serializable = dynamic_cast<SerializableComponent*>(component.get()))
+        if (auto* serializable = component->asSerializable())
             savedComponents.push_back(serializable);
     }
 }

@@ -21,4 +21,13 @@ std::vector<const Entity*> PersistenceSystem::getPersistentEntities() const {
     return result;
 }
 
+std::vector<const PersistenceComponent*> PersistenceSystem::getPersistentComponents() const {
+    std::vector<const PersistenceComponent*> result;
+    for (const auto& [entity, persistence] : tracked) {
+        if (persistence->isPersistent())
+            result.push_back(persistence);
+    }
+    return result;
+}
+
 } // namespace orv

@@ -23,6 +23,8 @@ public:
 
     // The tracked entities whose persistence flag is set, in tracked order.
     std::vector<const Entity*> getPersistentEntities() const;
+    // Their persistence components, in the same order: what the world writer saves from.
+    std::vector<const PersistenceComponent*> getPersistentComponents() const;
     std::vector<const Entity*> getTrackedEntities() const { return tracked.entities(); }
 
 private:

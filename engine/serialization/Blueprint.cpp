@@ -50,6 +50,7 @@ void Blueprint::compile(BlueprintManager& library) {
     componentsOverNothing = nlohmann::json::object();
     componentsOverNothing.merge_patch(components);
     saveLists.clear();
+    saveRules.clear();
     compiled = true;
 }
 
@@ -84,6 +85,20 @@ const std::unordered_set<std::string>* Blueprint::findSaveList(const std::string
     }
     const auto& stored = saveLists.emplace(component, std::move(list)).first->second;
     return stored ? &*stored : nullptr;
+}
+
+Blueprint::SaveRule Blueprint::findSaveRule(const std::string& component) const {
+    for (const auto& [key, rule] : saveRules) {
+        if (key == component)
+            return rule;
+    }
+    SaveRule rule;
+    if (auto record = getData().find(component); record != data.end()) {
+        rule.defined = &*record;
+        if (record->is_object())
+            rule.listed = findSaveList(component);
+    }
+    return saveRules.emplace_back(component, rule).second;
 }
 
 const std::string& Blueprint::getName() const {

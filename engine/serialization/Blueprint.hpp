@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -42,6 +43,16 @@ public:
     // The "_save" list of one of the compiled document's component records, or null when the
     // record has none. Read at the first call for each record, since every save asks again.
     const std::unordered_set<std::string>* findSaveList(const std::string& component) const;
+
+    // What saving needs of one component record: the compiled document's member (null when it
+    // has none) and, for an object member, its "_save" list (null when it has none).
+    struct SaveRule {
+        const nlohmann::json* defined = nullptr;
+        const std::unordered_set<std::string>* listed = nullptr;
+    };
+    // The rule for a component's key, worked out at the first call for each key: a blueprint has
+    // a handful of components, so a short list beats the document's map and the save-list cache.
+    SaveRule findSaveRule(const std::string& component) const;
     const std::string& getName() const;
     bool isEntity() const;
     // The name, for a blueprint that is an entity.
@@ -67,6 +78,7 @@ private:
     nlohmann::json components;
     nlohmann::json componentsOverNothing;
     mutable std::map<std::string, std::optional<std::unordered_set<std::string>>, std::less<>> saveLists;
+    mutable std::vector<std::pair<std::string, SaveRule>> saveRules;
     std::string name;
     std::vector<std::string> inherit;
     std::string source;

@@ -61,12 +61,14 @@ nlohmann::json BlueprintComponent::serializeEntity() const {
         return result;
     auto& members = result.get_ref<nlohmann::json::object_t&>();
 
-    nlohmann::json full = persistence->toJson();
+    // Component by component, as the persistence component would write them (a later one of the
+    // same name replaces an earlier one), each narrowed as soon as it is written.
     const Blueprint& blueprint = library.get(blueprintName);
-    const nlohmann::json& compiled = blueprint.getData();
-    for (auto& [key, value] : full.get_ref<nlohmann::json::object_t&>()) {
-        auto defined = compiled.find(key);
-        if (defined == compiled.end()) {
+    for (const SerializableComponent* component : persistence->getSavedComponents()) {
+        const std::string& key = component->getName();
+        nlohmann::json value = component->toJson();
+        const auto [defined, listed] = blueprint.findSaveRule(key);
+        if (!defined) {
             if (key == Name)
                 members.insert_or_assign(key, std::move(value));
             continue;
@@ -75,19 +77,19 @@ nlohmann::json BlueprintComponent::serializeEntity() const {
             members.insert_or_assign(key, nlohmann::json(nlohmann::json::value_t::object));
             continue;
         }
-        const std::unordered_set<std::string>* listed = blueprint.findSaveList(key);
         if (!value.is_object()) {
             members.insert_or_assign(key, relativeToBlueprint(std::move(value), *defined, listed));
             continue;
         }
-        // Only what is kept is moved over; the rest stays behind in the full record.
-        nlohmann::json own(nlohmann::json::value_t::object);
-        auto& kept = own.get_ref<nlohmann::json::object_t&>();
-        for (auto& [ownKey, ownValue] : value.get_ref<nlohmann::json::object_t&>()) {
-            if (!defined->contains(ownKey) && (!listed || listed->contains(ownKey)))
-                kept.emplace(ownKey, std::move(ownValue));
+        // Narrowed in place: what goes is erased, what stays is not copied.
+        auto& own = value.get_ref<nlohmann::json::object_t&>();
+        for (auto it = own.begin(); it != own.end();) {
+            if (defined->contains(it->first) || (listed && !listed->contains(it->first)))
+                it = own.erase(it);
+            else
+                ++it;
         }
-        members.insert_or_assign(key, std::move(own));
+        members.insert_or_assign(key, std::move(value));
     }
     return result;
 }

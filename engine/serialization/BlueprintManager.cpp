@@ -14,6 +14,52 @@
 
 namespace orv {
 
+namespace {
+
+// merge_patch of patch over a copy of own (both objects), built in one walk over the two sorted
+// members: what the patch sets is taken from alone (the patch merged over nothing), a null in it
+// removes the member, objects on both sides merge member by member.
+nlohmann::json mergedOver(const nlohmann::json& own, const nlohmann::json& patch,
+                          const nlohmann::json& alone) {
+    nlohmann::json result(nlohmann::json::value_t::object);
+    auto& out = result.get_ref<nlohmann::json::object_t&>();
+    const auto& mine = own.get_ref<const nlohmann::json::object_t&>();
+    const auto& theirs = patch.get_ref<const nlohmann::json::object_t&>();
+    const auto& theirsAlone = alone.get_ref<const nlohmann::json::object_t&>();
+    auto o = mine.begin();
+    auto p = theirs.begin();
+    auto a = theirsAlone.begin();
+    // The patch's member as merged over nothing; alone holds every non-null member of the patch.
+    auto aloneOf = [&](const std::string& key) -> const nlohmann::json& {
+        while (a->first < key)
+            ++a;
+        return a->second;
+    };
+    while (o != mine.end() || p != theirs.end()) {
+        if (p == theirs.end() || (o != mine.end() && o->first < p->first)) {
+            out.emplace_hint(out.end(), o->first, o->second);
+            ++o;
+        } else if (o == mine.end() || p->first < o->first) {
+            if (!p->second.is_null())
+                out.emplace_hint(out.end(), p->first, aloneOf(p->first));
+            ++p;
+        } else {
+            if (p->second.is_null()) {
+                // removed by the patch
+            } else if (o->second.is_object() && p->second.is_object()) {
+                out.emplace_hint(out.end(), o->first, mergedOver(o->second, p->second, aloneOf(p->first)));
+            } else {
+                out.emplace_hint(out.end(), o->first, aloneOf(p->first));
+            }
+            ++o;
+            ++p;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
 BlueprintManager::BlueprintManager(ResourceManager& resources) : resources(resources) {}
 
 void BlueprintManager::loadAll(const std::string& folder) {
@@ -113,13 +159,12 @@ void BlueprintManager::forEachResolvedComponent(
         } else {
             if (other->is_null()) {
                 // removed by the blueprint
-            } else if (own->is_object() && own->empty() && other->is_object()) {
-                // What the blueprint defines whole is saved as an empty record.
-                visit(own.key(), patchAlone.at(own.key()));
+            } else if (own->is_object() && !own->empty() && other->is_object()) {
+                visit(own.key(), mergedOver(own.value(), other.value(), patchAlone.at(own.key())));
             } else {
-                nlohmann::json merged = own.value();
-                merged.merge_patch(other.value());
-                visit(own.key(), merged);
+                // What the blueprint defines whole is saved as an empty record; anything but an
+                // object on either side is the blueprint's value.
+                visit(own.key(), patchAlone.at(own.key()));
             }
             ++own;
             ++other;

@@ -51,14 +51,22 @@ std::unique_ptr<Entity> SerializationManager::entityFromJson(const nlohmann::jso
 
 nlohmann::json SerializationManager::entityToJson(const Entity& entity) {
     const auto* persistence = entity.findComponent<PersistenceComponent>();
-    if (!persistence)
-        return nullptr;
+    return persistence ? entityToJson(*persistence) : nullptr;
+}
+
+nlohmann::json SerializationManager::entityToJson(const PersistenceComponent& persistence) {
+    // The saved components are at hand already; the entity's component map is not walked.
+    const BlueprintComponent* blueprint = nullptr;
+    for (const SerializableComponent* component : persistence.getSavedComponents()) {
+        if (&component->getName() == &BlueprintComponent::Name)
+            blueprint = static_cast<const BlueprintComponent*>(component);
+    }
     nlohmann::json record(nlohmann::json::value_t::object);
     auto& members = record.get_ref<nlohmann::json::object_t&>();
-    if (const auto* blueprint = entity.findComponent<BlueprintComponent>())
+    if (blueprint)
         members.emplace("components", blueprint->serializeEntity());
     else
-        members.emplace("components", persistence->toJson());
+        members.emplace("components", persistence.toJson());
     return record;
 }
 

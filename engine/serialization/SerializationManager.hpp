@@ -17,6 +17,7 @@
 namespace orv {
 
 class Blueprint;
+class PersistenceComponent;
 class ResourceManager;
 
 // The type registry: makes components, world systems and manager-wide systems from their saved
@@ -60,6 +61,9 @@ public:
     // {"components": ...} of an entity with a persistence component (relative to its blueprint
     // when it has one); null for any other entity.
     static nlohmann::json entityToJson(const Entity& entity);
+    // The same record from the entity's persistence component; an entity of a blueprint is one
+    // whose blueprint component is among the saved components.
+    static nlohmann::json entityToJson(const PersistenceComponent& persistence);
 
     // A new entity of the named blueprint; a name that no blueprint has throws std::logic_error.
     std::unique_ptr<Entity> instantiate(const std::string& name) const;

@@ -4,6 +4,7 @@
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/ecs/WorldManager.hpp"
+#include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/persistence/PersistenceSystem.hpp"
 #include "engine/serialization/SerializationManager.hpp"
 
@@ -44,9 +45,11 @@ nlohmann::json worldContainerToJson(const WorldContainer& container) {
 nlohmann::json worldToJson(const World& world) {
     nlohmann::json result = nlohmann::json::object();
     result["systems_local"] = systemRecords(world);
-    nlohmann::json& entities = result["entities"] = nlohmann::json::array();
-    for (const Entity* entity : world.getSystem<PersistenceSystem>()->getPersistentEntities())
-        entities.push_back(SerializationManager::entityToJson(*entity));
+    auto& entities = (result["entities"] = nlohmann::json::array()).get_ref<nlohmann::json::array_t&>();
+    const auto saved = world.getSystem<PersistenceSystem>()->getPersistentComponents();
+    entities.reserve(saved.size());
+    for (const PersistenceComponent* persistence : saved)
+        entities.push_back(SerializationManager::entityToJson(*persistence));
     return result;
 }
 

@@ -23,20 +23,24 @@ class Signal<void(Args...)> {
 public:
     using Callback = std::function<void(Args...)>;
 
-    Signal() : slots(std::make_shared<Slots>()) {}
+    // The slot list is made at the first connection: most signals of most objects (every entity
+    // has some) are never connected to.
+    Signal() = default;
     Signal(const Signal&) = delete;
     Signal& operator=(const Signal&) = delete;
     // The moved-from signal is left empty and usable; holders keep pointing at the moved list.
-    Signal(Signal&& other) noexcept : slots(std::exchange(other.slots, std::make_shared<Slots>())) {}
+    Signal(Signal&& other) noexcept : slots(std::exchange(other.slots, nullptr)) {}
     Signal& operator=(Signal&& other) noexcept {
         if (this != &other)
-            slots = std::exchange(other.slots, std::make_shared<Slots>());
+            slots = std::exchange(other.slots, nullptr);
         return *this;
     }
 
     u64 connect(Callback callback) {
         if (!callback)
             throw std::invalid_argument("smartsignals::Signal::connect(): empty callback");
+        if (!slots)
+            slots = std::make_shared<Slots>();
         const u64 id = slots->nextId++;
         slots->entries.push_back(std::make_unique<Entry>(Entry{id, std::move(callback), true}));
         return id;
@@ -57,6 +61,8 @@ public:
     // reached is skipped; one connected meanwhile waits for the next emit. Exceptions of a
     // callback end the emit and reach the caller.
     void emit(Args... args) {
+        if (!slots)
+            return;
         std::shared_ptr<Slots> keepAlive = slots;
         Slots& list = *keepAlive;
         // Entries stay in place while any emit runs: disconnection only marks them.
@@ -69,10 +75,18 @@ public:
         }
     }
 
-    void disconnect(const std::vector<u64>& ids) { slots->disconnect(ids); }
-    void disconnect(u64 id) { slots->disconnect(id); }
-    bool isConnected(u64 id) const { return slots->isConnected(id); }
+    void disconnect(const std::vector<u64>& ids) {
+        if (slots)
+            slots->disconnect(ids);
+    }
+    void disconnect(u64 id) {
+        if (slots)
+            slots->disconnect(id);
+    }
+    bool isConnected(u64 id) const { return slots && slots->isConnected(id); }
     std::size_t getSlotCount() const {
+        if (!slots)
+            return 0;
         return static_cast<std::size_t>(
             std::count_if(slots->entries.begin(), slots->entries.end(),
                           [](const std::unique_ptr<Entry>& entry) { return entry->connected; }));
@@ -137,6 +151,7 @@ private:
         Slots& list;
     };
 
+    // Null until the first connection.
     std::shared_ptr<Slots> slots;
 };
 

@@ -31,17 +31,15 @@ float readFloat(const nlohmann::json& value, const char* key) {
 
 std::unique_ptr<TransformationComponent> TransformationComponent::fromJson(const nlohmann::json& data) {
     auto component = std::make_unique<TransformationComponent>();
-    if (data.contains("position")) {
-        const nlohmann::json& p = data.at("position");
-        component->position = {readFloat(p.at(0), "position"), readFloat(p.at(1), "position"),
-                               readFloat(p.at(2), "position")};
+    // One look-up per member: every loaded entity has a transform.
+    if (auto p = data.find("position"); p != data.end()) {
+        component->position = {readFloat(p->at(0), "position"), readFloat(p->at(1), "position"),
+                               readFloat(p->at(2), "position")};
     }
-    if (data.contains("rotation"))
-        component->rotation = readFloat(data.at("rotation"), "rotation");
-    if (data.contains("scale")) {
-        const nlohmann::json& s = data.at("scale");
-        component->scale = {readFloat(s.at(0), "scale"), readFloat(s.at(1), "scale")};
-    }
+    if (auto r = data.find("rotation"); r != data.end())
+        component->rotation = readFloat(*r, "rotation");
+    if (auto s = data.find("scale"); s != data.end())
+        component->scale = {readFloat(s->at(0), "scale"), readFloat(s->at(1), "scale")};
     return component;
 }
 

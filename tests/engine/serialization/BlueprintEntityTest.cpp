@@ -145,10 +145,11 @@ namespace {
 TEST_F(BlueprintEntities, ReadingInPlaceGivesTheMembersOfTheMergedRecord) {
     library.add(Json::parse(R"({"_type": "pond", "_inherit": ["plant"], "_isEntity": true,
         "stats": {"hp": null, "depth": {"m": 2, "cm": null}}, "water": {"cold": true, "fish": null},
-        "drain": null})"));
+        "drain": null, "shade": {"deep": 3, "tall": {"a": null, "b": 1}, "wide": null}})"));
     library.compileAll();
     const Json record = Json::parse(R"({"blueprint": {"type": "pond"}, "drain": {"open": true},
-        "stats": {"hp": 9, "depth": {"cm": 5}, "own": 1}, "transform": {"position": [2.0, 0.0, 0.0]}})");
+        "stats": {"hp": 9, "depth": {"cm": 5}, "own": 1}, "transform": {"position": [2.0, 0.0, 0.0]},
+        "water": "warm", "shade": {"deep": {"x": 1}, "tall": 4, "wide": 2, "mine": [null]}})");
     Json visited = Json::object();
     std::vector<std::string> order;
     library.forEachResolvedComponent(record, [&](const std::string& key, const Json& value) {

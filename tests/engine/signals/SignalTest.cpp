@@ -60,6 +60,21 @@ TEST(Signal, EmptyCallbackIsRejectedAtConnect) {
     EXPECT_EQ(signal.getSlotCount(), 0u);
 }
 
+TEST(Signal, NeverConnectedSignalAnswersEverything) {
+    Signal<void(int)> signal;
+    signal.emit(1);
+    signal.disconnect(0);
+    signal.disconnect(std::vector<smartsignals::u64>{0, 1});
+    EXPECT_FALSE(signal.isConnected(0));
+    EXPECT_EQ(signal.getSlotCount(), 0u);
+    Signal<void(int)> moved(std::move(signal));
+    moved.emit(2);
+    int got = 0;
+    EXPECT_EQ(moved.connect([&](int value) { got = value; }), 0u);
+    moved.emit(3);
+    EXPECT_EQ(got, 3);
+}
+
 TEST(Signal, DisconnectManyKeepsOrderAndIgnoresUnknownIds) {
     Signal<void()> signal;
     std::string calls;
