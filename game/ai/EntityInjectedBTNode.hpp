@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bt/ActionNodeBase.hpp"
 #include "bt/ConditionNode.hpp"
 #include "bt/CoroActionNode.hpp"
 #include "bt/NodeConfiguration.hpp"
@@ -15,7 +16,7 @@ namespace tarsk {
 // the AI component can hand every node of a tree its entity by one dynamic cast.
 template <class Base>
 requires std::same_as<Base, bt::SyncActionNode> || std::same_as<Base, bt::CoroActionNode> ||
-    std::same_as<Base, bt::ConditionNode>
+    std::same_as<Base, bt::ActionNodeBase> || std::same_as<Base, bt::ConditionNode>
 class EntityInjectedBTNode : public Base, public EntityInjectedBTNode_base {
 public:
     EntityInjectedBTNode(const std::string& name, const bt::NodeConfiguration& config) : Base(name, config) {}

@@ -11,4 +11,10 @@ bool isInputGiven(const bt::TreeNode& node, const std::string& port) {
     return !key || (config.blackboard && config.blackboard->contains(std::string(*key)));
 }
 
+bool readsBlackboard(const bt::TreeNode& node, const std::string& port) {
+    const bt::PortsRemapping& ports = node.getConfig().inputPorts;
+    const auto it = ports.find(port);
+    return it != ports.end() && bt::TreeNode::blackboardKey(it->second);
+}
+
 } // namespace tarsk

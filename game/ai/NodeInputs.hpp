@@ -17,6 +17,10 @@ T requiredInput(const bt::TreeNode& node, const std::string& port) {
 // blackboard entry, that entry exists.
 bool isInputGiven(const bt::TreeNode& node, const std::string& port);
 
+// Whether the port reads a blackboard entry ("{key}"), so its value may change between ticks.
+// A literal, or a port not written at all, reads the same every time.
+bool readsBlackboard(const bt::TreeNode& node, const std::string& port);
+
 // An input with a default for when it is not given. A value that is given but does not convert
 // is a mistake in the tree and throws like a required input, rather than passing unnoticed.
 template <class T>

@@ -39,15 +39,25 @@ std::vector<std::string> FindTargetNode::splitFactions(std::string_view text) {
     return names;
 }
 
+FindTargetNode::Criteria FindTargetNode::readCriteria() const {
+    return {requiredInput<float>(*this, "maxDist"),
+            splitFactions(optionalInput<std::string>(*this, "requireFactions", {})),
+            splitFactions(optionalInput<std::string>(*this, "filterFactions", {}))};
+}
+
 bt::NodeStatus FindTargetNode::tick() {
     const orv::Entity& owner = requireOwner();
     // Components stay with their entity for good: one lookup per owner.
     if (ownerAi.first != &owner)
         ownerAi = {&owner, owner.getComponent<AiComponent>()};
     const std::vector<const orv::Entity*>& detected = ownerAi.second->getDetectedEntities();
-    const auto maxDist = requiredInput<float>(*this, "maxDist");
-    const auto required = splitFactions(optionalInput<std::string>(*this, "requireFactions", {}));
-    const auto filtered = splitFactions(optionalInput<std::string>(*this, "filterFactions", {}));
+    if (!fixedCriteria) {
+        tickCriteria = readCriteria();
+        if (!readsBlackboard(*this, "maxDist") && !readsBlackboard(*this, "requireFactions") &&
+            !readsBlackboard(*this, "filterFactions"))
+            fixedCriteria = tickCriteria;
+    }
+    const Criteria& criteria = fixedCriteria ? *fixedCriteria : tickCriteria;
     // Most of a crowd sees nobody: no position to look up then.
     if (detected.empty()) {
         static_cast<void>(setOutput("target", static_cast<const orv::Entity*>(nullptr)));
@@ -66,7 +76,8 @@ bt::NodeStatus FindTargetNode::tick() {
         const sf::Vector2f offset =
             candidate->getComponent<orv::TransformationComponent>()->getPositionXY() - position;
         const float distance = std::hypot(offset.x, offset.y);
-        if (!(distance <= maxDist) || !qualifies(fighter->getFactions(), required, filtered))
+        if (!(distance <= criteria.maxDist) ||
+            !qualifies(fighter->getFactions(), criteria.required, criteria.filtered))
             continue;
         // Strictly nearer only: of equally near candidates the first detected stays.
         if (!bestDistance || distance < *bestDistance) {

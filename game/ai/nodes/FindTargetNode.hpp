@@ -3,6 +3,7 @@
 #include "bt/PortInfo.hpp"
 #include "game/ai/EntityInjectedBTNode.hpp"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +35,17 @@ protected:
     bt::NodeStatus tick() override;
 
 private:
+    struct Criteria {
+        float maxDist = 0.f;
+        std::vector<std::string> required;
+        std::vector<std::string> filtered;
+    };
+
+    Criteria readCriteria() const;
+
+    // Inputs written as literals are parsed once; any read from the blackboard are read every tick.
+    std::optional<Criteria> fixedCriteria;
+    Criteria tickCriteria;
     std::pair<const orv::Entity*, const AiComponent*> ownerAi{nullptr, nullptr};
 };
 

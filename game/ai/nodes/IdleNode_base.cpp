@@ -71,24 +71,30 @@ sf::Time IdleNode_base::readWaitTime() const {
 }
 
 bt::NodeStatus IdleNode_base::tick() {
-    const sf::Time wait = readWaitTime();
-    TimeSystem* time = worldOf(requireOwner()).getSystem<TimeSystem>();
-    duration += wait;
-    time->getTickSignal().connectTracked(connections, [this, time] { elapsed += frameDelta(*time); });
-    while (elapsed < duration)
-        setStatusRunningAndYield();
+    // A wait in progress only compares two times: the clock's slot does the counting.
+    if (!waiting) {
+        duration = readWaitTime();
+        if (elapsed < duration) {
+            TimeSystem* time = worldOf(requireOwner()).getSystem<TimeSystem>();
+            time->getTickSignal().connectTracked(connections, [this, time] { elapsed += frameDelta(*time); });
+            waiting = true;
+            return bt::NodeStatus::RUNNING;
+        }
+    } else if (elapsed < duration) {
+        return bt::NodeStatus::RUNNING;
+    }
     reset();
     return bt::NodeStatus::SUCCESS;
 }
 
 void IdleNode_base::halt() {
     reset();
-    CoroActionNode::halt();
 }
 
 void IdleNode_base::reset() {
     duration = sf::Time::Zero;
     elapsed = sf::Time::Zero;
+    waiting = false;
     connections.disconnectAll();
 }
 

@@ -15,8 +15,9 @@ class TimeSystem;
 
 // Waits for the sum of its inputs ("ms", "sec", "min" and, for game time, "h"; each optional)
 // to pass on the clock of the owner's world. Time is counted on the time system's tick, which
-// comes before the AI in every frame; the frame in which the wait starts adds nothing.
-class IdleNode_base : public EntityInjectedBTNode<bt::CoroActionNode> {
+// comes before the AI in every frame; the frame in which the wait starts adds nothing. The
+// wait is plain state rather than a coroutine: a crowd of resting frogs ticks it every frame.
+class IdleNode_base : public EntityInjectedBTNode<bt::ActionNodeBase> {
 public:
     void halt() override;
 
@@ -40,6 +41,7 @@ private:
     void reset();
 
     bool readsHours;
+    bool waiting = false;
     sf::Time duration = sf::Time::Zero;
     sf::Time elapsed = sf::Time::Zero;
     smartsignals::ScopedConnections connections;
