@@ -18,41 +18,35 @@ float distance(sf::Vector2f a, sf::Vector2f b) {
 } // namespace
 
 bt::NodeStatus SteeringSeekUntilReachedOrAbortedNode::tick() {
-    const orv::Entity& owner = requireOwner();
-    auto* ownTransform = owner.getComponent<orv::TransformationComponent>();
-    auto* ownAi = owner.getComponent<AiComponent>();
-    const auto newGoal = requiredInput<sf::Vector2f>(*this, "goal");
-    std::optional<float> newSlowingRadius;
-    if (isInputGiven(*this, "slowingRadius"))
-        newSlowingRadius = requiredInput<float>(*this, "slowingRadius");
-    const auto newDelta = optionalInput<float>(*this, "delta", DefaultDelta);
+    // The inputs are read when a seek starts and hold until it ends.
+    if (!ai) {
+        const orv::Entity& owner = requireOwner();
+        auto* ownTransform = owner.getComponent<orv::TransformationComponent>();
+        auto* ownAi = owner.getComponent<AiComponent>();
+        const auto newGoal = requiredInput<sf::Vector2f>(*this, "goal");
+        std::optional<float> newSlowingRadius;
+        if (isInputGiven(*this, "slowingRadius"))
+            newSlowingRadius = requiredInput<float>(*this, "slowingRadius");
+        const auto newDelta = optionalInput<float>(*this, "delta", DefaultDelta);
 
-    transform = ownTransform;
-    ai = ownAi;
-    goal = newGoal;
-    slowingRadius = newSlowingRadius;
-    delta = newDelta;
-
-    sf::Vector2f position = transform->getPositionXY();
+        transform = ownTransform;
+        ai = ownAi;
+        goal = newGoal;
+        slowingRadius = newSlowingRadius;
+        delta = newDelta;
+    }
+    const sf::Vector2f position = transform->getPositionXY();
     if (reached(position)) {
         clear();
         return bt::NodeStatus::SUCCESS;
     }
-    std::optional<sf::Vector2f> previous;
-    while (true) {
-        if (previous && distance(position, *previous) <= StuckDistance) {
-            clear();
-            return bt::NodeStatus::FAILURE;
-        }
-        previous = position;
-        ai->getSteering().seek(goal, slowingRadius.value_or(DefaultSlowingRadius));
-        setStatusRunningAndYield();
-        position = transform->getPositionXY();
-        if (reached(position)) {
-            clear();
-            return bt::NodeStatus::SUCCESS;
-        }
+    if (previous && distance(position, *previous) <= StuckDistance) {
+        clear();
+        return bt::NodeStatus::FAILURE;
     }
+    previous = position;
+    ai->getSteering().seek(goal, slowingRadius.value_or(DefaultSlowingRadius));
+    return bt::NodeStatus::RUNNING;
 }
 
 bool SteeringSeekUntilReachedOrAbortedNode::reached(sf::Vector2f position) const {
@@ -61,7 +55,6 @@ bool SteeringSeekUntilReachedOrAbortedNode::reached(sf::Vector2f position) const
 
 void SteeringSeekUntilReachedOrAbortedNode::halt() {
     clear();
-    CoroActionNode::halt();
 }
 
 void SteeringSeekUntilReachedOrAbortedNode::clear() {
@@ -70,6 +63,7 @@ void SteeringSeekUntilReachedOrAbortedNode::clear() {
     goal = {};
     slowingRadius.reset();
     delta = 0.f;
+    previous.reset();
 }
 
 } // namespace tarsk

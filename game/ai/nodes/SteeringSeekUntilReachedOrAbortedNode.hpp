@@ -16,7 +16,8 @@ class AiComponent;
 
 // Seeks "goal" frame after frame until the owner is within "delta" (default 0.2) of it
 // (SUCCESS), or until a frame in which the owner did not move, blocked or pinned (FAILURE).
-class SteeringSeekUntilReachedOrAbortedNode : public EntityInjectedBTNode<bt::CoroActionNode> {
+// Plain state between ticks, no coroutine: every hop of a crowd starts one.
+class SteeringSeekUntilReachedOrAbortedNode : public EntityInjectedBTNode<bt::ActionNodeBase> {
 public:
     static constexpr float DefaultSlowingRadius = 2.f;
     static constexpr float DefaultDelta = 0.2f;
@@ -46,6 +47,8 @@ private:
     sf::Vector2f goal;
     std::optional<float> slowingRadius;
     float delta = 0.f;
+    // Where the owner stood at the last frame of the seek.
+    std::optional<sf::Vector2f> previous;
 };
 
 } // namespace tarsk

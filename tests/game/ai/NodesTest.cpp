@@ -145,7 +145,7 @@ TEST(SteeringSeekUntilReachedOrAborted, AHaltedSeekForgetsItsGoalAndStopsWishing
     EXPECT_EQ(scene.frame(), Status::RUNNING);
     scene.blackboard().set("leash", 0.f);
     EXPECT_EQ(scene.frame(), Status::FAILURE);
-    EXPECT_FALSE(node->isSuspended());
+    EXPECT_EQ(node->getStatus(), Status::IDLE);
     EXPECT_EQ(node->getGoal(), sf::Vector2f(0, 0));
     scene.tick();
     EXPECT_EQ(scene.wish(), sf::Vector2f(0, 0));
