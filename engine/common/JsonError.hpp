@@ -23,7 +23,11 @@ public:
     // The same error one level further out: under an object's key or an array's index.
     JsonError underKey(std::string_view key) const { return {file, join(key), message}; }
     JsonError underIndex(std::size_t index) const {
-        return {file, join("[" + std::to_string(index) + "]"), message};
+        // Built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + std::string&&.
+        std::string step(1, '[');
+        step += std::to_string(index);
+        step += ']';
+        return {file, join(step), message};
     }
     JsonError inFile(std::string name) const { return {std::move(name), path, message}; }
 
