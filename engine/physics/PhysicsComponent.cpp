@@ -252,11 +252,7 @@ void PhysicsComponent::onPositionChanged(const sf::Vector3f& position) {
     // overlaps at the next step.
     for (const SensorBody& sensor : sensors) {
         const b2Vec2 target(position.x + sensor.offset.x, position.y + sensor.offset.y);
-        const b2Vec2 lag = target - sensor.body->GetPosition();
-        const bool stays = sensor.followSlack > 0.f
-                               ? lag.LengthSquared() <= sensor.followSlack * sensor.followSlack
-                               : lag.x == 0.f && lag.y == 0.f;
-        if (!stays)
+        if ((target - sensor.body->GetPosition()).LengthSquared() > sensor.followSlack * sensor.followSlack)
             sensor.body->SetTransform(target, sensor.body->GetAngle());
     }
 }

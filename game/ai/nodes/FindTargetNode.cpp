@@ -51,13 +51,11 @@ bt::NodeStatus FindTargetNode::tick() {
     if (ownerAi.first != &owner)
         ownerAi = {&owner, owner.getComponent<AiComponent>()};
     const std::vector<const orv::Entity*>& detected = ownerAi.second->getDetectedEntities();
-    if (!fixedCriteria) {
-        tickCriteria = readCriteria();
-        if (!readsBlackboard(*this, "maxDist") && !readsBlackboard(*this, "requireFactions") &&
-            !readsBlackboard(*this, "filterFactions"))
-            fixedCriteria = tickCriteria;
+    if (!criteriaFixed) {
+        criteria = readCriteria();
+        criteriaFixed = !readsBlackboard(*this, "maxDist") && !readsBlackboard(*this, "requireFactions") &&
+                        !readsBlackboard(*this, "filterFactions");
     }
-    const Criteria& criteria = fixedCriteria ? *fixedCriteria : tickCriteria;
     // Most of a crowd sees nobody: no position to look up then.
     if (detected.empty()) {
         static_cast<void>(setOutput("target", static_cast<const orv::Entity*>(nullptr)));

@@ -3,7 +3,6 @@
 #include "bt/PortInfo.hpp"
 #include "game/ai/EntityInjectedBTNode.hpp"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,8 +43,8 @@ private:
     Criteria readCriteria() const;
 
     // Inputs written as literals are parsed once; any read from the blackboard are read every tick.
-    std::optional<Criteria> fixedCriteria;
-    Criteria tickCriteria;
+    Criteria criteria;
+    bool criteriaFixed = false;
     std::pair<const orv::Entity*, const AiComponent*> ownerAi{nullptr, nullptr};
 };
 

@@ -90,6 +90,34 @@ protected:
     static inline std::unique_ptr<sf::RenderTexture> target;
 };
 
+// The synthetic sheet and tiles, and an all-grass map of them in a world of its own.
+struct SyntheticTerrain {
+    static sf::Texture loadedSheet() {
+        sf::Texture sheet;
+        EXPECT_TRUE(sheet.loadFromImage(syntheticSheet()));
+        return sheet;
+    }
+
+    const sf::Texture sheet = loadedSheet();
+    const orv::Tileset tileset{syntheticTiles(), &sheet};
+    TerrainWorld w;
+    const orv::Entity* ground = w.world.addEntity(terrainEntity(tileset, {cells, cells}));
+    orv::Tilemap& map = ground->getComponent<TerrainComponent>()->getTilemap();
+};
+
+// The pixels of the image that differ from expected(x, y); the first few are reported.
+template <class Expected>
+int wrongPixels(const sf::Image& image, Expected expected) {
+    int wrong = 0;
+    for (unsigned y = 0; y < pixels; ++y) {
+        for (unsigned x = 0; x < pixels; ++x) {
+            if (image.getPixel(x, y) != expected(x, y) && ++wrong <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    }
+    return wrong;
+}
+
 // Grass west of column 10, water from there on.
 std::vector<orv::Tilemap::TileChange> halfAndHalf(const orv::Tileset& tileset) {
     std::vector<orv::Tilemap::TileChange> changes;
@@ -101,14 +129,10 @@ std::vector<orv::Tilemap::TileChange> halfAndHalf(const orv::Tileset& tileset) {
 }
 
 TEST_F(TerrainDraw, TwoKindsWithATransitionLandOnTheirPixels) {
-    sf::Texture sheet;
-    ASSERT_TRUE(sheet.loadFromImage(syntheticSheet()));
-    const orv::Tileset tileset(syntheticTiles(), &sheet);
-    TerrainWorld w;
-    const orv::Entity* ground = w.world.addEntity(terrainEntity(tileset, {cells, cells}));
-    ground->getComponent<TerrainComponent>()->getTilemap().setTiles(halfAndHalf(tileset));
+    SyntheticTerrain t;
+    t.map.setTiles(halfAndHalf(t.tileset));
 
-    const sf::Image image = drawWorld(*w.render);
+    const sf::Image image = drawWorld(*t.w.render);
     // Column 9 is grass with water to the east: foam on its east half, except on the map's top
     // and bottom rows, which never carry overlays.
     const auto expected = [](unsigned x, unsigned y) {
@@ -118,72 +142,51 @@ TEST_F(TerrainDraw, TwoKindsWithATransitionLandOnTheirPixels) {
         const bool foamy = cellX == 9 && cellY > 0 && cellY < cells - 1 && x % 16 >= 8;
         return foamy ? foam : meadow;
     };
-    int wrong = 0;
-    for (unsigned y = 0; y < pixels; ++y) {
-        for (unsigned x = 0; x < pixels; ++x) {
-            if (image.getPixel(x, y) != expected(x, y) && ++wrong <= 5)
-                ADD_FAILURE() << "pixel " << x << "," << y;
-        }
-    }
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(wrongPixels(image, expected), 0);
 
     const auto& renderer = dynamic_cast<const tarsk::TerrainComponentRenderer&>(
-        ground->getComponent<TerrainComponent>()->getRenderer());
+        t.ground->getComponent<TerrainComponent>()->getRenderer());
     ASSERT_NE(renderer.getTexture(), nullptr);
     EXPECT_EQ(renderer.getTexture()->getSize(), sf::Vector2u(pixels, pixels));
 }
 
 TEST_F(TerrainDraw, WaterMovesOnWithRealTimeAndEditsShowAtTheNextDraw) {
-    sf::Texture sheet;
-    ASSERT_TRUE(sheet.loadFromImage(syntheticSheet()));
-    const orv::Tileset tileset(syntheticTiles(), &sheet);
-    TerrainWorld w;
-    const orv::Entity* ground = w.world.addEntity(terrainEntity(tileset, {cells, cells}));
-    orv::Tilemap& map = ground->getComponent<TerrainComponent>()->getTilemap();
-    map.setTiles(halfAndHalf(tileset));
+    SyntheticTerrain t;
+    t.map.setTiles(halfAndHalf(t.tileset));
 
-    EXPECT_EQ(drawWorld(*w.render).getPixel(300, 100), sea);
-    w.frame(sf::milliseconds(150)); // 14.4 s of game time, which would show the first frame again
-    EXPECT_EQ(drawWorld(*w.render).getPixel(300, 100), swell);
+    EXPECT_EQ(drawWorld(*t.w.render).getPixel(300, 100), sea);
+    t.w.frame(sf::milliseconds(150)); // 14.4 s of game time, which would show the first frame again
+    EXPECT_EQ(drawWorld(*t.w.render).getPixel(300, 100), swell);
 
     // Turning the water back to grass leaves nothing of it behind.
     std::vector<orv::Tilemap::TileChange> back;
     for (int x = 10; x < cells; ++x) {
         for (int y = 0; y < cells; ++y)
-            back.push_back({{x, y}, tileOf(tileset, "GRASS")});
+            back.push_back({{x, y}, tileOf(t.tileset, "GRASS")});
     }
-    map.setTiles(back);
-    const sf::Image image = drawWorld(*w.render);
+    t.map.setTiles(back);
+    const sf::Image image = drawWorld(*t.w.render);
     for (unsigned x = 0; x < pixels; x += 5)
         EXPECT_EQ(image.getPixel(x, 100), meadow) << x;
 }
 
 TEST_F(TerrainDraw, AnEditRepaintsItsCellsAndKeepsTheRest) {
-    sf::Texture sheet;
-    ASSERT_TRUE(sheet.loadFromImage(syntheticSheet()));
-    const orv::Tileset tileset(syntheticTiles(), &sheet);
-    TerrainWorld w;
-    const orv::Entity* ground = w.world.addEntity(terrainEntity(tileset, {cells, cells}));
-    orv::Tilemap& map = ground->getComponent<TerrainComponent>()->getTilemap();
-    drawWorld(*w.render);
-    map.setTiles({{{4, 6}, tileOf(tileset, "WATER")}});
-    drawWorld(*w.render);
-    map.setTiles({{{4, 6}, tileOf(tileset, "GRASS")}, {{15, 12}, tileOf(tileset, "WATER")}});
+    SyntheticTerrain t;
+    drawWorld(*t.w.render);
+    t.map.setTiles({{{4, 6}, tileOf(t.tileset, "WATER")}});
+    drawWorld(*t.w.render);
+    t.map.setTiles({{{4, 6}, tileOf(t.tileset, "GRASS")}, {{15, 12}, tileOf(t.tileset, "WATER")}});
 
     // The first pond is gone, foam included; the second shows with foam on its west neighbour.
-    const sf::Image image = drawWorld(*w.render);
-    int wrong = 0;
-    for (unsigned y = 0; y < pixels; ++y) {
-        for (unsigned x = 0; x < pixels; ++x) {
-            const unsigned cellX = x / 16, cellY = y / 16;
-            const sf::Color want = cellX == 15 && cellY == 12                  ? sea
-                                   : cellX == 14 && cellY == 12 && x % 16 >= 8 ? foam
-                                                                               : meadow;
-            if (image.getPixel(x, y) != want && ++wrong <= 5)
-                ADD_FAILURE() << "pixel " << x << "," << y;
-        }
-    }
-    EXPECT_EQ(wrong, 0);
+    const sf::Image image = drawWorld(*t.w.render);
+    EXPECT_EQ(wrongPixels(image,
+                          [](unsigned x, unsigned y) {
+                              const unsigned cellX = x / 16, cellY = y / 16;
+                              return cellX == 15 && cellY == 12                  ? sea
+                                     : cellX == 14 && cellY == 12 && x % 16 >= 8 ? foam
+                                                                                 : meadow;
+                          }),
+              0);
 }
 
 // The game's own art: tile files and sheet from the data folder.
