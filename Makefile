@@ -3,6 +3,8 @@
 # make bench installs what is missing, builds in Release and runs every benchmark.
 # make fuzz  builds the fuzz targets with sanitizers and runs each for FUZZ_RUNS mutations.
 JOBS ?= $(shell nproc)
+# WERROR=ON makes every warning of the release build an error (CI builds it so).
+WERROR ?= OFF
 FUZZ_RUNS ?= 100000
 
 .PHONY: run test bench fuzz deps build build-test format clean
@@ -15,12 +17,9 @@ test: deps
 	cmake --build build/test -j $(JOBS)
 	cd build/test && ctest --output-on-failure -j $(JOBS)
 
-BENCHMARKS = bench_ecs bench_physics bench_navigation bench_serialization bench_tiles bench_simulation \
-             bench_drawing bench_startup bench_console
-
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build build/bench -j $(JOBS) --target $(BENCHMARKS)
+	cmake --build build/bench -j $(JOBS) --target benchmarks
 	tools/run-benchmarks.sh build/bench
 
 fuzz: deps
@@ -29,7 +28,7 @@ fuzz: deps
 	cd build/test && ORV_FUZZ_RUNS=$(FUZZ_RUNS) ctest --output-on-failure -j $(JOBS) -L fuzz --timeout 1000000
 
 build: deps
-	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_BUILD_TESTS=OFF
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_BUILD_TESTS=OFF -DORV_WERROR=$(WERROR)
 	cmake --build build/release -j $(JOBS)
 
 deps:

@@ -1,6 +1,10 @@
 # Helpers that keep each area's CMakeLists.txt to a line or two.
 
 set(ORV_WARNINGS -Wall -Wextra)
+option(ORV_WERROR "Make every warning an error" OFF)
+if(ORV_WERROR)
+    list(APPEND ORV_WARNINGS -Werror)
+endif()
 # float-cast-overflow is not part of GCC's undefined set: out-of-range double->int conversions.
 set(ORV_SANITIZE_KINDS -fsanitize=address,undefined,float-cast-overflow)
 set(ORV_SANITIZER_FLAGS ${ORV_SANITIZE_KINDS} -fno-omit-frame-pointer -fno-sanitize-recover=all)
@@ -71,16 +75,14 @@ function(orv_test NAME)
         file(GLOB T_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
         list(SORT T_SOURCES)
     endif()
-    # A suite still being written must not break everyone's configure step.
+    # A suite whose sources vanished must stop the configure step, not drop out of the run.
     foreach(source IN LISTS T_SOURCES)
         if(NOT EXISTS ${source} AND NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${source})
-            message(WARNING "${NAME}: skipped, missing source ${source}")
-            return()
+            message(FATAL_ERROR "${NAME}: missing source ${source}")
         endif()
     endforeach()
     if(NOT T_SOURCES)
-        message(WARNING "${NAME}: skipped, no sources")
-        return()
+        message(FATAL_ERROR "${NAME}: no sources in ${CMAKE_CURRENT_SOURCE_DIR}")
     endif()
     add_executable(${NAME} ${T_SOURCES})
     target_link_libraries(${NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
@@ -89,13 +91,54 @@ function(orv_test NAME)
                                                ORV_RUN_DIR="${ORV_RUN_DIR}")
     orv_target_defaults(${NAME} "${T_NOSAN}")
     if(T_DISPLAY)
-        add_test(NAME ${NAME} COMMAND ${PROJECT_SOURCE_DIR}/tools/run-display-test.sh $<TARGET_FILE:${NAME}>)
-        # Mesa and X11 keep process-lifetime allocations that are not ours to chase.
-        set_tests_properties(${NAME} PROPERTIES
-            ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0"
-            RESOURCE_LOCK xvfb TIMEOUT 300)
+        orv_display_test(${NAME} $<TARGET_FILE:${NAME}>)
     else()
         gtest_discover_tests(${NAME} DISCOVERY_MODE PRE_TEST
                              PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT 120)
     endif()
+endfunction()
+
+# orv_display_test(NAME COMMAND [ARGS...])
+# A test that opens windows: it runs under a private Xvfb server with a null audio device, so
+# display tests run side by side.
+function(orv_display_test NAME)
+    add_test(NAME ${NAME} COMMAND ${PROJECT_SOURCE_DIR}/tools/run-display-test.sh ${ARGN})
+    # Mesa and X11 keep process-lifetime allocations that are not ours to chase.
+    set_tests_properties(${NAME} PROPERTIES
+        ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300)
+endfunction()
+
+# orv_benchmark(NAME [DISPLAY] [SMOKE args...])
+# Registers a built benchmark: `make bench` builds the `benchmarks` target and runs every one
+# listed in the build folder's benchmarks.list (DISPLAY ones under Xvfb); with tests on, each
+# also runs once as NAME_smoke with the SMOKE arguments (default --smoke), so none rots.
+function(orv_benchmark NAME)
+    cmake_parse_arguments(B "DISPLAY" "" "SMOKE" ${ARGN})
+    if(NOT B_SMOKE)
+        set(B_SMOKE --smoke)
+    endif()
+    set(kind headless)
+    if(B_DISPLAY)
+        set(kind display)
+    endif()
+    set_property(GLOBAL APPEND PROPERTY ORV_BENCHMARKS ${NAME})
+    set_property(GLOBAL APPEND PROPERTY ORV_BENCHMARK_LINES "${NAME}\t${kind}\t$<TARGET_FILE:${NAME}>")
+    if(ORV_BUILD_TESTS)
+        if(B_DISPLAY)
+            orv_display_test(${NAME}_smoke $<TARGET_FILE:${NAME}> ${B_SMOKE})
+        else()
+            add_test(NAME ${NAME}_smoke COMMAND ${NAME} ${B_SMOKE})
+            set_tests_properties(${NAME}_smoke PROPERTIES TIMEOUT 120)
+        endif()
+    endif()
+endfunction()
+
+# The `benchmarks` target and the list run-benchmarks.sh reads; called once, after every
+# benchmark is registered.
+function(orv_benchmark_list)
+    get_property(names GLOBAL PROPERTY ORV_BENCHMARKS)
+    get_property(lines GLOBAL PROPERTY ORV_BENCHMARK_LINES)
+    list(JOIN lines "\n" content)
+    file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/benchmarks.list CONTENT "${content}\n")
+    add_custom_target(benchmarks DEPENDS ${names})
 endfunction()

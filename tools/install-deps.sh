@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libsfml-dev libbox2d-dev libnoise-dev liblua5.4-dev nlohmann-json3-dev
     libboost-dev libboost-context-dev libpolyclipping-dev libtinyxml2-dev libx11-dev
-    libgtest-dev libgmock-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libgl-dev libopenal-dev
     fonts-dejavu-core xvfb xauth libgl1-mesa-dri
 )
 

@@ -1,10 +1,12 @@
 #include "app/music/BackgroundMusicGameState.hpp"
 
 #include "app/input/InputEngine.hpp"
+#include "app/music/AudioDevice.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "engine/common/JsonNumber.hpp"
 
 #include <algorithm>
+#include <iostream>
 #include <utility>
 
 namespace tarsk {
@@ -29,12 +31,16 @@ BackgroundMusicGameState::~BackgroundMusicGameState() {
 }
 
 void BackgroundMusicGameState::onInit() {
-    // Without the track the game simply stays silent.
-    const bool opened = music.openFromFile(track);
+    if (audioDeviceAvailable())
+        music = std::make_unique<sf::Music>();
+    else
+        std::cout << "no audio device: the game plays without sound" << std::endl;
     setVolume(startVolume());
-    music.setLoop(true);
-    if (opened)
-        music.play();
+    // Without the track the game simply stays silent.
+    if (music && music->openFromFile(track)) {
+        music->setLoop(true);
+        music->play();
+    }
 
     input.keyPressed(sf::Keyboard::PageUp).connectTracked(connections, [this] { changeVolume(volumeStep); });
     input.keyPressed(sf::Keyboard::PageDown).connectTracked(connections, [this] {
@@ -44,7 +50,8 @@ void BackgroundMusicGameState::onInit() {
 
 void BackgroundMusicGameState::onDestroy() {
     connections.disconnectAll();
-    music.stop();
+    if (music)
+        music->stop();
 }
 
 float BackgroundMusicGameState::startVolume() const {
@@ -66,7 +73,8 @@ void BackgroundMusicGameState::storeVolume() {
 
 void BackgroundMusicGameState::setVolume(float newVolume) {
     volume = newVolume;
-    music.setVolume(volume);
+    if (music)
+        music->setVolume(volume);
 }
 
 } // namespace tarsk

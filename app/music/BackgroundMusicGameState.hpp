@@ -6,6 +6,7 @@
 #include <SFML/Audio/Music.hpp>
 #include <nlohmann/json.hpp>
 
+#include <memory>
 #include <string>
 
 namespace tarsk {
@@ -15,6 +16,7 @@ class InputEngine;
 
 // Plays the one music track in a loop for as long as the program runs. Page Up and Page Down
 // change the volume in steps of 10 within 0..100, and each press stores it in the settings.
+// Without an audio device it says so once and stays silent; the keys still store the volume.
 class BackgroundMusicGameState : public orv::GameState {
 public:
     static constexpr const char* trackPath = "data/music/8_bit_sadness_and_solo_lofi.ogg";
@@ -31,7 +33,8 @@ public:
     void storeVolume();
 
     float getVolume() const { return volume; }
-    const sf::Music& getMusic() const { return music; }
+    // Null when there is no audio device.
+    const sf::Music* getMusic() const { return music.get(); }
 
 protected:
     void onInit() override;
@@ -46,7 +49,7 @@ private:
     nlohmann::json& settings;
     InputEngine& input;
     std::string track;
-    sf::Music music;
+    std::unique_ptr<sf::Music> music;
     // Kept here as set: the stream's gain reads back with rounding noise from the audio layer.
     float volume = defaultVolume;
     smartsignals::ScopedConnections connections;

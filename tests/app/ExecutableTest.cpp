@@ -202,24 +202,53 @@ TEST(Executable, ShowsFrameTimeInTitleAndClosesCleanly) {
     EXPECT_EQ(*exitCode, 0);
 }
 
+// The run folder of the game under test: this build's, or the one ORV_GAME_RUN_DIR names (CI
+// points it at the release build, the one `make run` starts).
+std::filesystem::path gameRunDir() {
+    const char* other = std::getenv("ORV_GAME_RUN_DIR");
+    return other && *other ? std::filesystem::path(other) : std::filesystem::path(ORV_RUN_DIR);
+}
+
+// The environment with one variable set to a value.
+std::vector<std::string> environmentWith(const std::string& name, const std::string& value) {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable; ++variable)
+        if (std::string_view(*variable).rfind(name + "=", 0) != 0)
+            variables.emplace_back(*variable);
+    variables.push_back(name + "=" + value);
+    return variables;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& strings) {
+    std::vector<char*> result;
+    for (std::string& text : strings)
+        result.push_back(text.data());
+    result.push_back(nullptr);
+    return result;
+}
+
+// Played as on a machine with no sound device: the game says so once and stays quiet after.
 TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     Display* display = XOpenDisplay(nullptr);
     ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
 
+    const std::filesystem::path runDir = gameRunDir();
     apptest::TempFolder folder;
-    std::filesystem::create_directory_symlink(std::filesystem::path(ORV_RUN_DIR) / "data", folder / "data");
+    std::filesystem::create_directory_symlink(runDir / "data", folder / "data");
     std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
                                folder / "test_entities_save.json");
     const std::filesystem::path output = folder / "stdout.txt";
 
-    const std::string program = std::string(ORV_RUN_DIR) + "/ostrevale";
+    const std::string program = (runDir / "ostrevale").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
     posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    std::vector<std::string> silent = environmentWith("ALSOFT_DRIVERS", "no-such-driver");
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, pointers(silent).data()), 0);
     posix_spawn_file_actions_destroy(&actions);
     auto stop = [&] {
         kill(pid, SIGKILL);
@@ -280,6 +309,8 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     }
     started.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "game-screenshot.png").string());
     EXPECT_LT(unchanged, 160 * 90 / 10);
+    // A few seconds of play before the close.
+    std::this_thread::sleep_for(3s);
 
     requestClose(display, window);
 
@@ -293,6 +324,11 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     EXPECT_EQ(*exitCode, 0) << said;
     EXPECT_EQ(said.find("New Game failed"), std::string::npos) << said;
     EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
+    const std::string silence = "no audio device: the game plays without sound\n";
+    const std::size_t first = said.find(silence);
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find(silence, first + 1), std::string::npos) << said;
+    EXPECT_EQ(said.find("AL_"), std::string::npos) << said.substr(0, 2000);
 }
 
 // Without an X server the game says so and exits with 1, rather than being aborted by the window
@@ -308,10 +344,7 @@ TEST(Executable, WithoutADisplayPrintsWhyAndExitsWithOne) {
                 variables.emplace_back(*variable);
         if (*display)
             variables.push_back(std::string("DISPLAY=") + display);
-        std::vector<char*> environment;
-        for (std::string& variable : variables)
-            environment.push_back(variable.data());
-        environment.push_back(nullptr);
+        std::vector<char*> environment = pointers(variables);
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);

@@ -17,31 +17,34 @@ nlohmann::json& playerWorld(nlohmann::json& game) {
     throw std::runtime_error("the game file has no world container " + std::to_string(id));
 }
 
+nlohmann::json& terrainOf(nlohmann::json& world) {
+    for (nlohmann::json& entity : world.at("entities")) {
+        nlohmann::json& components = entity.at("components");
+        if (auto terrain = components.find("terrain"); terrain != components.end())
+            return *terrain;
+    }
+    throw std::runtime_error("the player's world has no terrain");
+}
+
 struct Cell {
     int x;
     int y;
 };
 
-std::vector<Cell> landCells(const nlohmann::json& world) {
-    for (const nlohmann::json& entity : world.at("entities")) {
-        const nlohmann::json& components = entity.at("components");
-        auto terrain = components.find("terrain");
-        if (terrain == components.end())
-            continue;
-        const int width = terrain->at("size.x").get<int>();
-        const int height = terrain->at("size.y").get<int>();
-        const nlohmann::json& tiles = terrain->at("tiles");
-        std::vector<Cell> land;
-        for (int x = 0; x < width; ++x) {
-            for (int y = 0; y < height; ++y) {
-                const std::string id = tiles.at(static_cast<std::size_t>(x * height + y)).get<std::string>();
-                if (id.find("WATER") == std::string::npos)
-                    land.push_back({x, y});
-            }
+std::vector<Cell> landCells(nlohmann::json& world) {
+    const nlohmann::json& terrain = terrainOf(world);
+    const int width = terrain.at("size.x").get<int>();
+    const int height = terrain.at("size.y").get<int>();
+    const nlohmann::json& tiles = terrain.at("tiles");
+    std::vector<Cell> land;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const std::string id = tiles.at(static_cast<std::size_t>(x * height + y)).get<std::string>();
+            if (id.find("WATER") == std::string::npos)
+                land.push_back({x, y});
         }
-        return land;
     }
-    return {};
+    return land;
 }
 
 } // namespace
@@ -63,6 +66,16 @@ void addCrowd(nlohmann::json& game, const std::string& blueprint, int count, std
             {{"components",
               {{"blueprint", {{"type", blueprint}}}, {"transform", {{"position", {x, y, 0.0}}}}}}});
     }
+}
+
+void widenLand(nlohmann::json& game, int copies) {
+    nlohmann::json& terrain = terrainOf(playerWorld(game));
+    // Tiles are stored a column at a time, so whole copies of the list are whole copies of the map.
+    const nlohmann::json original = terrain.at("tiles");
+    nlohmann::json& tiles = terrain.at("tiles");
+    for (int copy = 1; copy < copies; ++copy)
+        tiles.insert(tiles.end(), original.begin(), original.end());
+    terrain.at("size.x") = terrain.at("size.x").get<int>() * copies;
 }
 
 void setPlayerHealth(nlohmann::json& game, double health) {

@@ -19,8 +19,10 @@ const std::string FrogBlueprint = "hunting_frog";
 // Frames run before timing starts: the first ones settle the player and the camera in.
 constexpr int WarmUpFrames = 10;
 
-void simulate(benchmark::State& state, int frogs) {
+// `islands` copies of the island's land hold the crowd, so crowds compare at equal density.
+void simulate(benchmark::State& state, int frogs, int islands) {
     nlohmann::json game = nlohmann::json::parse(orvbench::shippedGameFile());
+    orvbench::widenLand(game, islands);
     if (frogs > 0)
         orvbench::addCrowd(game, FrogBlueprint, frogs, 2024);
     // Frogs find the player standing about and bite on for the whole run; the player outlives it.
@@ -42,17 +44,25 @@ void simulate(benchmark::State& state, int frogs) {
 }
 
 void registerAll(const orvbench::Scale& scale) {
-    benchmark::RegisterBenchmark("Simulation/shipped", [](benchmark::State& state) { simulate(state, 0); })
+    benchmark::RegisterBenchmark("Simulation/shipped", [](benchmark::State& state) { simulate(state, 0, 1); })
         ->Iterations(scale.pick(3000, 2))
         ->Unit(benchmark::kMillisecond);
     // Steady play: thousands of frames, in which frogs hop for a moment and rest for long, rather
     // than only the first stampede. The largest crowd runs fewer so the whole run stays within a
-    // minute.
-    for (auto [frogs, frames] : {std::pair{100, 3000}, std::pair{1000, 3000}, std::pair{5000, 300}}) {
-        const int count = scale.pick(frogs, frogs / 100);
-        benchmark::RegisterBenchmark(("Simulation/frogs:" + std::to_string(frogs)).c_str(),
-                                     [count](benchmark::State& state) { simulate(state, count); })
-            ->Iterations(scale.pick(frames, 2))
+    // minute. 100 and 1,000 frogs share one island; 5,000 get five islands' land, the density of
+    // 1,000, so their ratio shows how the game scales rather than how crowding costs.
+    struct Crowd {
+        int frogs;
+        int frames;
+        int islands;
+    };
+    for (const Crowd crowd : {Crowd{100, 3000, 1}, Crowd{1000, 3000, 1}, Crowd{5000, 300, 5}}) {
+        const int count = scale.pick(crowd.frogs, crowd.frogs / 100);
+        const int islands = crowd.islands;
+        benchmark::RegisterBenchmark(
+            ("Simulation/frogs:" + std::to_string(crowd.frogs)).c_str(),
+            [count, islands](benchmark::State& state) { simulate(state, count, islands); })
+            ->Iterations(scale.pick(crowd.frames, 2))
             ->Unit(benchmark::kMillisecond);
     }
 }

@@ -36,15 +36,15 @@ protected:
 
 TEST_F(MusicTest, TheShippedTrackPlaysInALoop) {
     const auto& state = start(shippedTrack);
-    EXPECT_EQ(state.getMusic().getStatus(), sf::SoundSource::Playing);
-    EXPECT_TRUE(state.getMusic().getLoop());
+    EXPECT_EQ(state.getMusic()->getStatus(), sf::SoundSource::Playing);
+    EXPECT_TRUE(state.getMusic()->getLoop());
     music->close();
-    EXPECT_EQ(state.getMusic().getStatus(), sf::SoundSource::Stopped);
+    EXPECT_EQ(state.getMusic()->getStatus(), sf::SoundSource::Stopped);
 }
 
 TEST_F(MusicTest, AMissingTrackIsSilenceAndTheKeysStillWork) {
     const auto& state = start();
-    EXPECT_EQ(state.getMusic().getStatus(), sf::SoundSource::Stopped);
+    EXPECT_EQ(state.getMusic()->getStatus(), sf::SoundSource::Stopped);
     EXPECT_FLOAT_EQ(state.getVolume(), 50.f);
     EXPECT_FALSE(settings.contains("background_music_volume"));
     io.press(sf::Keyboard::PageUp);

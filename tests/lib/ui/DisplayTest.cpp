@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 
 namespace {
@@ -121,7 +123,9 @@ TEST_F(UiDisplay, PanelWithLabelButtonBarAndEditBox) {
     EXPECT_EQ(edit->getText(), "hello");
 
     const sf::Image image = render();
-    ASSERT_TRUE(image.saveToFile("/tmp/ui_shot.png"));
+    // Left in the build folder for a look.
+    ASSERT_TRUE(
+        image.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "ui-screenshot.png").string()));
 
     // The panel sits in the middle of the window with its background.
     EXPECT_EQ(panel->getPosition(), sf::Vector2f(110.f, 60.f));
