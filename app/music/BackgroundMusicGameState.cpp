@@ -3,8 +3,11 @@
 #include "app/input/InputEngine.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "engine/common/JsonNumber.hpp"
+#include "engine/resources/RegularFile.hpp"
 
 #include <algorithm>
+#include <exception>
+#include <iostream>
 #include <utility>
 
 namespace tarsk {
@@ -30,7 +33,13 @@ BackgroundMusicGameState::~BackgroundMusicGameState() {
 
 void BackgroundMusicGameState::onInit() {
     // Without the track the game simply stays silent.
-    const bool opened = music.openFromFile(track);
+    bool opened = false;
+    try {
+        trackBytes = orv::readRegularFile(track, orv::FileLimit::Media);
+        opened = music.openFromMemory(trackBytes.data(), trackBytes.size());
+    } catch (const std::exception& error) {
+        std::cout << "music: " << error.what() << "; the game stays silent" << std::endl;
+    }
     setVolume(startVolume());
     music.setLoop(true);
     if (opened)
