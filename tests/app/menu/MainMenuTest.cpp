@@ -184,6 +184,21 @@ TEST_F(Menu, AGameFileThatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutBlockin
         EXPECT_TRUE(menu().getSubStates().empty()) << reason;
         EXPECT_TRUE(menu().getGroup()->isVisible()) << reason;
     }
+    // A texture of the game's entities as a link to a device.
+    std::filesystem::remove_all(file);
+    std::filesystem::create_symlink("/dev/zero", harness.folder.files() / "data/zero.png");
+    std::string game = quietGame;
+    game.replace(
+        game.find("\"entities\": []"), 14,
+        R"("entities": [{"components": {"render": {"sortingOffset.x": 0, "sortingOffset.y": 0, "sortingOffset.z": 0},
+        "transform": {"position": [1, 1, 0], "rotation": 0, "scale": [1, 1]},
+        "sprite": {"anchor": 5, "spriteBaseSize.x": 16, "spriteBaseSize.y": 16, "spritePositionOffset.x": 0,
+                   "spritePositionOffset.y": 0, "spriteRotationOffset": 0, "textureResourceId": "./data/zero.png"}}}])");
+    harness.folder.writeGameFile(game);
+    const std::string said = clickNewGame();
+    EXPECT_NE(said.find("entities[0]: cannot read ./data/zero.png: it is a device"), std::string::npos)
+        << said;
+    EXPECT_TRUE(menu().getGroup()->isVisible());
 }
 
 TEST_F(Menu, DestroyedMenuTakesItsWidgetsAlong) {
