@@ -52,9 +52,12 @@ TEST(RootWindow, QuitRequestEndsAfterTheFrameIsDrawn) {
     harness.start();
     harness.frame();
     harness.root->getQuitRequested() = true;
+    harness.root->getSettings()["background_music_volume"] = 20.0;
     harness.frame();
     EXPECT_TRUE(harness.root->isClosed());
     EXPECT_FALSE(harness.root->getWindow().isOpen());
+    EXPECT_EQ(nlohmann::json::parse(harness.folder.files().read("settings.json"))["background_music_volume"],
+              20.0);
 }
 
 TEST(RootWindow, BAndVRecreateTheWindowWhenTheMouseIsOffTheInterface) {
