@@ -1,5 +1,6 @@
 #include "engine/resources/RegularFile.hpp"
 
+#include "engine/resources/FileDescriptor.hpp"
 #include "engine/resources/ResourceAccessException.hpp"
 
 #include <algorithm>
@@ -41,22 +42,6 @@ std::string sizeText(std::size_t bytes) {
     return std::to_string(bytes) + " bytes";
 }
 
-// Closes the descriptor when the scope ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    int get() const { return fd; }
-
-private:
-    int fd;
-};
-
 } // namespace
 
 std::size_t FileLimit::forPath(const std::filesystem::path& file) {
@@ -80,7 +65,7 @@ void requireRegularFile(const std::filesystem::path& file) {
 std::string readRegularFile(const std::filesystem::path& file, std::size_t limit) {
     requireRegularFile(file);
     // Non-blocking: should the file be swapped for a pipe after the test, opening still returns.
-    Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    FileDescriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (in.get() < 0)
         refuse(file, std::strerror(errno));
     struct stat opened {};
@@ -92,13 +77,16 @@ std::string readRegularFile(const std::filesystem::path& file, std::size_t limit
         refuse(file, "it holds " + sizeText(static_cast<std::size_t>(opened.st_size)) + ", more than the " +
                          sizeText(limit) + " allowed");
 
+    // The size told is read in place; what follows (a file that grows while it is read) comes
+    // through a small buffer, up to the limit.
     std::string text(static_cast<std::size_t>(opened.st_size), '\0');
     std::size_t filled = 0;
-    // A file that grows while it is read is read up to one byte past the limit, then refused.
+    std::array<char, 4096> more;
     while (true) {
-        if (filled == text.size())
-            text.resize(std::min(limit + 1, std::max<std::size_t>(text.size() * 2, 4096)));
-        const ssize_t count = ::read(in.get(), text.data() + filled, text.size() - filled);
+        const bool inPlace = filled < text.size();
+        char* target = inPlace ? text.data() + filled : more.data();
+        const std::size_t room = inPlace ? text.size() - filled : more.size();
+        const ssize_t count = ::read(in.get(), target, room);
         if (count < 0) {
             if (errno == EINTR)
                 continue;
@@ -106,6 +94,8 @@ std::string readRegularFile(const std::filesystem::path& file, std::size_t limit
         }
         if (count == 0)
             break;
+        if (!inPlace)
+            text.append(more.data(), static_cast<std::size_t>(count));
         filled += static_cast<std::size_t>(count);
         if (filled > limit)
             refuse(file, "it holds more than the " + sizeText(limit) + " allowed");
