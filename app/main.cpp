@@ -11,6 +11,7 @@ int main() {
         return 1;
     }
     try {
+        // An exception that leaves the loop destroys root on its way out, which writes the settings.
         tarsk::BaseGameState root;
         root.init();
         while (!root.isClosed())

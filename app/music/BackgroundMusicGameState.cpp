@@ -4,8 +4,10 @@
 #include "app/music/AudioDevice.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "engine/common/JsonNumber.hpp"
+#include "engine/resources/RegularFile.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <utility>
 
@@ -37,9 +39,16 @@ void BackgroundMusicGameState::onInit() {
         std::cout << "no audio device: the game plays without sound" << std::endl;
     setVolume(startVolume());
     // Without the track the game simply stays silent.
-    if (music && music->openFromFile(track)) {
-        music->setLoop(true);
-        music->play();
+    if (music) {
+        try {
+            trackBytes = orv::readRegularFile(track, orv::FileLimit::Media);
+            if (music->openFromMemory(trackBytes.data(), trackBytes.size())) {
+                music->setLoop(true);
+                music->play();
+            }
+        } catch (const std::exception& error) {
+            std::cout << "music: " << error.what() << "; the game stays silent" << std::endl;
+        }
     }
 
     input.keyPressed(sf::Keyboard::PageUp).connectTracked(connections, [this] { changeVolume(volumeStep); });

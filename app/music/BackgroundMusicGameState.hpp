@@ -49,6 +49,9 @@ private:
     nlohmann::json& settings;
     InputEngine& input;
     std::string track;
+    // The track's bytes, read within the limit for media; the stream reads them as it plays, so
+    // they outlive the music.
+    std::string trackBytes;
     std::unique_ptr<sf::Music> music;
     // Kept here as set: the stream's gain reads back with rounding noise from the audio layer.
     float volume = defaultVolume;

@@ -4,7 +4,6 @@
 #include "app/music/BackgroundMusicGameState.hpp"
 #include "app/root/WorldRenderPass.hpp"
 #include "app/scripting/ScriptBindings.hpp"
-#include "app/settings/SettingsFile.hpp"
 #include "engine/transform/UnitConversions.hpp"
 #include "game/actions/DefaultActionGenerator.hpp"
 #include "game/actions/DefaultItemActionGenerator.hpp"
@@ -54,7 +53,16 @@ BaseGameState::BaseGameState(std::unique_ptr<FrameClock> clock)
       dungeonProviders(makeDungeonProviders(content.generators)), activeCamera(*window),
       consoleToggle(*this) {}
 
-BaseGameState::~BaseGameState() = default;
+BaseGameState::~BaseGameState() {
+    keepSettings();
+}
+
+void BaseGameState::keepSettings() noexcept {
+    if (!settingsToWrite)
+        return;
+    settingsToWrite = false;
+    settingsFile.save(settings);
+}
 
 sf::Vector2f BaseGameState::mapPixelToWorld(sf::Vector2i pixel, const orv::Entity& cameraEntity) const {
     return activeCamera.mapPixelToCoords(pixel, cameraEntity) * orv::UnitsPerPixel;
@@ -65,7 +73,8 @@ void BaseGameState::setEventSource(std::unique_ptr<EventSource> source) {
 }
 
 void BaseGameState::onInit() {
-    settings = SettingsFile().load();
+    settings = settingsFile.load();
+    settingsToWrite = true;
     content.load();
     createWindow(sf::VideoMode(1280, 720, 32), sf::Style::Close);
     window->setFramerateLimit(120);
@@ -173,7 +182,7 @@ void BaseGameState::onUpdate_late() {
 }
 
 void BaseGameState::onDestroy() {
-    SettingsFile().save(settings);
+    keepSettings();
     window->close();
 }
 

@@ -7,6 +7,7 @@
 #include "app/root/FrameClock.hpp"
 #include "app/root/GameContent.hpp"
 #include "app/scripting/ScriptEnvironment.hpp"
+#include "app/settings/SettingsFile.hpp"
 #include "engine/scripting/ScriptProvider.hpp"
 #include "engine/state/GameState.hpp"
 #include "engine/state/SubGameStateToggle.hpp"
@@ -39,6 +40,8 @@ public:
 
     BaseGameState();
     explicit BaseGameState(std::unique_ptr<FrameClock> clock);
+    // Writes the settings unless an orderly close already did: an exception that ends the program
+    // must not lose them either.
     ~BaseGameState() override;
 
     sf::RenderWindow& getWindow() { return *window; }
@@ -93,6 +96,8 @@ private:
     bool pollEvent(sf::Event& event);
     void createWindow(sf::VideoMode mode, sf::Uint32 style);
     void bindKeys();
+    // Writes the settings read in onInit, once, whichever way the program ends.
+    void keepSettings() noexcept;
 
     // The window exists from construction but opens only in onInit.
     std::unique_ptr<sf::RenderWindow> window;
@@ -109,7 +114,9 @@ private:
     ActionManager actions;
     DungeonProviders dungeonProviders;
     MissionDataManager missions;
+    SettingsFile settingsFile;
     nlohmann::json settings = nlohmann::json::object();
+    bool settingsToWrite = false;
     ActiveCamera activeCamera;
     orv::SubGameStateToggle<ConsoleAccessGameState> consoleToggle;
     std::unique_ptr<EventSource> eventSource;

@@ -2,23 +2,15 @@
 
 #include "engine/common/JsonText.hpp"
 #include "engine/common/JsonWhere.hpp"
+#include "engine/resources/RegularFile.hpp"
 #include "engine/serialization/WorldReader.hpp"
-
-#include <fstream>
-#include <stdexcept>
 
 namespace tarsk {
 
 LoadedSavegame LoadedSavegameLoaderFromFolder::load() {
     LoadedSavegame savegame;
     savegame.file = file;
-    std::string text;
-    {
-        std::ifstream in(file, std::ios::binary);
-        if (!in)
-            throw std::runtime_error("cannot open the game file " + file.string());
-        text = orv::readAllText(in);
-    }
+    const std::string text = orv::readRegularFile(file, orv::FileLimit::GameFile);
     orv::readFromFile(file.string(), [&] {
         // Like stream extraction: comments are errors, text after the first value is not read.
         savegame.data = orv::parseFirstJsonValue(text);

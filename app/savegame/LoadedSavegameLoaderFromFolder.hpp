@@ -18,7 +18,8 @@ public:
                                             std::filesystem::path file = GameFilePath)
         : types(types), file(std::move(file)) {}
 
-    // A file that cannot be opened throws std::runtime_error naming it. Everything else wrong
+    // A file that cannot be read (missing, not a regular file, more than orv::FileLimit::GameFile
+    // bytes) throws orv::ResourceAccessException naming it. Everything else wrong
     // with it throws an orv::JsonError that names the file and the path of the bad value, with
     // the text of the error met: the JSON library's parse error for invalid JSON, its type error
     // 305 for a document that is neither an object nor null, the world reader's errors for a

@@ -4,7 +4,7 @@
 
 namespace orv {
 
-// Reads a whole file from disk.
+// Reads a whole file from disk, within the limit of its kind (orv::readRegularFile).
 class DefaultResourceLoader : public ResourceLoader {
 public:
     std::string load(const std::string& path) override;

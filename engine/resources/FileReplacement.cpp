@@ -1,5 +1,7 @@
 #include "engine/resources/FileReplacement.hpp"
 
+#include "engine/resources/FileDescriptor.hpp"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,28 +13,6 @@
 namespace orv {
 
 namespace {
-
-// Closes the descriptor when the scope ends, whatever way it ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    int get() const { return fd; }
-    // Closing can report a write error of its own.
-    bool close() {
-        const int result = ::close(fd);
-        fd = -1;
-        return result == 0;
-    }
-
-private:
-    int fd;
-};
 
 bool writeAll(int fd, std::string_view text) {
     while (!text.empty()) {
@@ -63,7 +43,7 @@ void replaceFile(const std::filesystem::path& file, std::string_view text) {
     };
 
     {
-        Descriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        FileDescriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
         if (out.get() < 0)
             fail("cannot open " + temporary.string() + " for writing: " + lastError());
         if (!writeAll(out.get(), text))
@@ -83,7 +63,7 @@ void replaceFile(const std::filesystem::path& file, std::string_view text) {
     std::filesystem::path folder = file.parent_path();
     if (folder.empty())
         folder = ".";
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() < 0 || ::fsync(directory.get()) != 0)
         throw std::runtime_error("cannot write " + file.string() + ": flushing the folder " +
                                  folder.string() + " failed: " + lastError());

@@ -1,6 +1,7 @@
 #include "game/ai/AiManager.hpp"
 
 #include "bt/Blackboard.hpp"
+#include "bt/Exceptions.hpp"
 #include "engine/resources/FolderFiles.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "game/ai/RegisterBTNodeData.hpp"
@@ -19,7 +20,7 @@ AiManager::AiManager(orv::ResourceManager& resources, const RandomNumberGenerato
 void AiManager::loadTreeFiles(orv::ResourceManager& resources, const std::filesystem::path& folder) {
     for (const std::filesystem::path& file : orv::listFolderFiles(folder, {".xml"})) {
         TextHandle text = resources.get(file.string()).getCache<ResourceCache::StringResourceCache>();
-        trees.insert_or_assign(file.stem().string(), std::move(text));
+        trees.insert_or_assign(file.stem().string(), TreeFile{file.generic_string(), std::move(text)});
     }
 }
 
@@ -27,7 +28,11 @@ bt::Tree AiManager::createTree(const std::string& name) const {
     const auto it = trees.find(name);
     if (it == trees.end())
         throw std::out_of_range("no behaviour tree named \"" + name + "\"");
-    return factory.createTreeFromText(it->second->get(), bt::Blackboard::create());
+    try {
+        return factory.createTreeFromText(it->second.text->get(), bt::Blackboard::create());
+    } catch (const bt::RuntimeError& error) {
+        throw bt::RuntimeError(it->second.path, ": ", error.what());
+    }
 }
 
 std::vector<std::string> AiManager::getTreeNames() const {

@@ -35,7 +35,7 @@ public:
     AiManager& operator=(const AiManager&) = delete;
 
     // A new tree with its own nodes and a fresh blackboard. An unknown name throws
-    // std::out_of_range; bad tree text throws the library's error.
+    // std::out_of_range; bad tree text throws the library's bt::RuntimeError, naming the file.
     bt::Tree createTree(const std::string& name) const;
 
     bool hasTree(const std::string& name) const { return trees.contains(name); }
@@ -45,11 +45,15 @@ public:
 
 private:
     using TextHandle = std::shared_ptr<ResourceCache::StringResourceCache>;
+    struct TreeFile {
+        std::string path;
+        TextHandle text;
+    };
 
     void loadTreeFiles(orv::ResourceManager& resources, const std::filesystem::path& folder);
 
     bt::BehaviorTreeFactory factory;
-    std::map<std::string, TextHandle> trees;
+    std::map<std::string, TreeFile> trees;
 };
 
 } // namespace tarsk

@@ -5,10 +5,10 @@
 #include "engine/common/JsonWhere.hpp"
 #include "engine/common/Lookup.hpp"
 #include "engine/resources/FolderFiles.hpp"
+#include "engine/resources/RegularFile.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -41,8 +41,7 @@ void DayNightCycleDataManager::loadDirectory(const std::filesystem::path& direct
 }
 
 void DayNightCycleDataManager::loadFile(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    const nlohmann::json document = orv::parseJsonText(orv::readAllText(stream));
+    const nlohmann::json document = orv::parseJsonText(orv::readRegularFile(file, orv::FileLimit::Content));
     if (document.is_object()) {
         addDefinition(document);
     } else if (document.is_array()) {

@@ -2,12 +2,13 @@
 
 #include "engine/common/JsonError.hpp"
 #include "engine/ecs/Entity.hpp"
+#include "engine/resources/RegularFile.hpp"
 #include "engine/serialization/Blueprint.hpp"
 #include "engine/serialization/BlueprintManager.hpp"
 #include "engine/serialization/SerializationManager.hpp"
 #include "game/content/Identifiers.hpp"
 
-#include <filesystem>
+#include <exception>
 
 namespace tarsk {
 
@@ -24,9 +25,12 @@ void checkSpriteTexture(const orv::Blueprint& blueprint) {
     if (texture == sprite->end() || !texture->is_string())
         return;
     const std::string& file = texture->get_ref<const std::string&>();
-    if (!std::filesystem::is_regular_file(file))
+    try {
+        orv::requireRegularFile(file);
+    } catch (const std::exception& error) {
         throw orv::JsonError(blueprint.getSource(), id::component::sprite + ".textureResourceId",
-                             "no texture file " + file);
+                             error.what());
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "bt/XmlTreeParser.hpp"
 
+#include "bt/AttributeLimit.hpp"
 #include "bt/BehaviorTreeFactory.hpp"
 #include "bt/decorators/SubTreeNode.hpp"
 
@@ -259,6 +260,7 @@ private:
 } // namespace
 
 Tree parseTreeText(const BehaviorTreeFactory& factory, const std::string& text, Blackboard::Ptr blackboard) {
+    checkAttributeCounts(text);
     tinyxml2::XMLDocument document;
     if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
         throw RuntimeError("invalid XML: ", document.ErrorStr());

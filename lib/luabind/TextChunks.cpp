@@ -1,6 +1,11 @@
 #include "luabind/TextChunks.hpp"
 
+#include "engine/resources/RegularFile.hpp"
+
 #include <lua.hpp>
+
+#include <exception>
+#include <string>
 
 namespace lua::detail {
 
@@ -21,10 +26,46 @@ int loadAsText(lua_State* L) {
     return lua_gettop(L);
 }
 
-int doTextFile(lua_State* L) {
+// Pushes the text chunk of the file named by argument 1 and returns true, or pushes the reason
+// and returns false. The file is read like every other file of the game (orv::readRegularFile):
+// a pipe or a device is refused rather than waited on. Without a name Lua would read standard
+// input, which the game never feeds: refused too.
+bool loadTextFile(lua_State* L) {
     const char* name = luaL_optstring(L, 1, nullptr);
+    if (!name) {
+        lua_pushliteral(L, "a file name is needed");
+        return false;
+    }
+    std::string text;
+    try {
+        text = orv::readRegularFile(name, orv::FileLimit::Content);
+    } catch (const std::exception& error) {
+        lua_pushstring(L, error.what());
+        return false;
+    }
+    const std::string chunkName = std::string("@") + name;
+    return luaL_loadbufferx(L, text.data(), text.size(), chunkName.c_str(), "t") == LUA_OK;
+}
+
+// loadfile(name [, mode [, env]]): the mode is always text.
+int loadTextFileChunk(lua_State* L) {
+    const bool withEnvironment = !lua_isnone(L, 3);
+    if (!loadTextFile(L)) {
+        luaL_pushfail(L);
+        lua_insert(L, -2);
+        return 2;
+    }
+    if (withEnvironment) {
+        lua_pushvalue(L, 3);
+        if (!lua_setupvalue(L, -2, 1))
+            lua_pop(L, 1);
+    }
+    return 1;
+}
+
+int doTextFile(lua_State* L) {
     lua_settop(L, 1);
-    if (luaL_loadfilex(L, name, "t") != LUA_OK)
+    if (!loadTextFile(L))
         return lua_error(L);
     lua_call(L, 0, LUA_MULTRET);
     return lua_gettop(L) - 1;
@@ -44,7 +85,8 @@ void wrapLoader(lua_State* L, const char* name, int modeIndex) {
 
 int restrictLoadersToText(lua_State* L) {
     wrapLoader(L, "load", 3);
-    wrapLoader(L, "loadfile", 2);
+    lua_pushcfunction(L, &loadTextFileChunk);
+    lua_setglobal(L, "loadfile");
     lua_pushcfunction(L, &doTextFile);
     lua_setglobal(L, "dofile");
     return 0;

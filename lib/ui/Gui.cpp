@@ -1,9 +1,30 @@
 #include "ui/Gui.hpp"
 
+#include "engine/resources/RegularFile.hpp"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace ui {
+
+namespace {
+
+// The font with the file's bytes it reads its glyphs from as they are needed.
+struct FontWithBytes {
+    std::string bytes;
+    sf::Font font;
+};
+
+// Throws orv::ResourceAccessException when the file cannot be read.
+std::shared_ptr<const sf::Font> loadFont(const std::string& path) {
+    auto loaded = std::make_shared<FontWithBytes>();
+    loaded->bytes = orv::readRegularFile(path, orv::FileLimit::Media);
+    if (!loaded->font.loadFromMemory(loaded->bytes.data(), loaded->bytes.size()))
+        throw std::runtime_error("ui::Gui: cannot load the font \"" + path + "\"");
+    return std::shared_ptr<const sf::Font>(loaded, &loaded->font);
+}
+
+} // namespace
 
 Gui::Gui() : root(RootContainer::create()) {}
 
@@ -16,9 +37,11 @@ Gui::~Gui() = default;
 void Gui::setTarget(sf::RenderTarget& newTarget) {
     target = &newTarget;
     if (!font) {
-        auto loaded = std::make_shared<sf::Font>();
-        if (loaded->loadFromFile(defaultFontPath))
-            font = std::move(loaded);
+        try {
+            font = loadFont(defaultFontPath);
+        } catch (const std::exception&) {
+            // Tolerated: text is then neither drawn nor measured.
+        }
     }
     syncWindowSize();
     updateView();
@@ -59,10 +82,7 @@ sf::Vector2f Gui::mapPixelToCoords(sf::Vector2i pixel) const {
 }
 
 void Gui::setFont(const std::string& path) {
-    auto loaded = std::make_shared<sf::Font>();
-    if (!loaded->loadFromFile(path))
-        throw std::runtime_error("ui::Gui: cannot load the font \"" + path + "\"");
-    setFont(std::shared_ptr<const sf::Font>(std::move(loaded)));
+    setFont(loadFont(path));
 }
 
 void Gui::setFont(std::shared_ptr<const sf::Font> newFont) {

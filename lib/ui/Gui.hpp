@@ -44,7 +44,8 @@ public:
     sf::Vector2f getSize() const;
     sf::Vector2f mapPixelToCoords(sf::Vector2i pixel) const;
 
-    // Throws std::runtime_error when the file cannot be read.
+    // Throws orv::ResourceAccessException when the file cannot be read (orv::readRegularFile),
+    // std::runtime_error when it holds no font.
     void setFont(const std::string& path);
     void setFont(std::shared_ptr<const sf::Font> font);
     std::shared_ptr<const sf::Font> getFont() const { return font; }

@@ -4,6 +4,9 @@
 
 #include <SFML/Window/Mouse.hpp>
 
+#include <stdexcept>
+#include <sys/stat.h>
+
 namespace {
 
 using apptest::RootHarness;
@@ -49,9 +52,12 @@ TEST(RootWindow, QuitRequestEndsAfterTheFrameIsDrawn) {
     harness.start();
     harness.frame();
     harness.root->getQuitRequested() = true;
+    harness.root->getSettings()["background_music_volume"] = 20.0;
     harness.frame();
     EXPECT_TRUE(harness.root->isClosed());
     EXPECT_FALSE(harness.root->getWindow().isOpen());
+    EXPECT_EQ(nlohmann::json::parse(harness.folder.files().read("settings.json"))["background_music_volume"],
+              20.0);
 }
 
 TEST(RootWindow, BAndVRecreateTheWindowWhenTheMouseIsOffTheInterface) {
@@ -131,6 +137,42 @@ TEST(RootStartup, AnItemWhoseIconIsMissingFailsTheStartNamingTheIcon) {
         EXPECT_NE(std::string(error.what()).find("SHELL"), std::string::npos) << error.what();
         EXPECT_NE(std::string(error.what()).find("./data/items/shell.png"), std::string::npos)
             << error.what();
+    }
+}
+
+// Stands for any fault inside a frame: the exception leaves the frame loop.
+struct FailingEventSource final : tarsk::EventSource {
+    bool pollEvent(sf::Event&) override { throw std::runtime_error("fault in the frame"); }
+};
+
+TEST(RootWindow, AnExceptionLeavingTheFrameLoopStillWritesWhatThePlayerSet) {
+    RootHarness harness;
+    harness.start();
+    harness.pushKey(sf::Keyboard::PageUp);
+    harness.frame();
+    harness.root->setEventSource(std::make_unique<FailingEventSource>());
+    EXPECT_THROW(harness.frame(), std::runtime_error);
+    // As in main: the root is left unclosed and goes out of scope.
+    harness.root.reset();
+    EXPECT_EQ(nlohmann::json::parse(harness.folder.files().read("settings.json")),
+              nlohmann::json::parse(R"({"background_music_volume": 60.0})"));
+}
+
+TEST(RootStartup, APipeOrADeviceUnderDataStopsTheStartNamingIt) {
+    for (const char* file : {"data/items/wood.json", "data/blueprint/tree.json", "data/tiles/sand.tiles"}) {
+        RootHarness harness;
+        const auto path = harness.folder.files() / file;
+        if (std::string(file).find("blueprint") != std::string::npos)
+            std::filesystem::create_symlink("/dev/zero", path);
+        else
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        try {
+            harness.start();
+            ADD_FAILURE() << "started with " << file;
+        } catch (const std::exception& error) {
+            EXPECT_NE(std::string(error.what()).find(std::string(file) + ": it is a"), std::string::npos)
+                << error.what();
+        }
     }
 }
 

@@ -2,13 +2,17 @@
 #include "app/menu/MainMenuGameState.hpp"
 #include "app/savegame/LoadedSavegameGameState.hpp"
 #include "app/support/RootHarness.hpp"
+#include "engine/resources/RegularFile.hpp"
 #include "ui/Label.hpp"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -156,6 +160,45 @@ TEST_F(Menu, AGameThatCannotStartIsReportedAndTheMenuStaysUsable) {
     harness.folder.writeGameFile(quietGame);
     EXPECT_EQ(clickNewGame(), "");
     EXPECT_NE(loadedGame(), nullptr);
+}
+
+TEST_F(Menu, AGameFileThatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutBlocking) {
+    const auto file = harness.folder.files() / "test_entities_save.json";
+    const std::vector<std::pair<std::function<void()>, std::string>> odd = {
+        {[&] { std::filesystem::create_directory(file); }, "it is a folder"},
+        {[&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, "it is a pipe (FIFO)"},
+        {[&] { std::filesystem::create_symlink("/dev/zero", file); }, "it is a device"},
+        {[&] {
+             harness.folder.writeGameFile(quietGame);
+             std::filesystem::resize_file(file, orv::FileLimit::GameFile + 1);
+         },
+         "it holds 67108865 bytes, more than the 67108864 bytes allowed"},
+    };
+    for (const auto& [make, reason] : odd) {
+        std::filesystem::remove_all(file);
+        make();
+        const std::string said = clickNewGame();
+        EXPECT_NE(said.find("New Game failed: cannot read ./test_entities_save.json: " + reason),
+                  std::string::npos)
+            << said;
+        EXPECT_TRUE(menu().getSubStates().empty()) << reason;
+        EXPECT_TRUE(menu().getGroup()->isVisible()) << reason;
+    }
+    // A texture of the game's entities as a link to a device.
+    std::filesystem::remove_all(file);
+    std::filesystem::create_symlink("/dev/zero", harness.folder.files() / "data/zero.png");
+    std::string game = quietGame;
+    game.replace(
+        game.find("\"entities\": []"), 14,
+        R"("entities": [{"components": {"render": {"sortingOffset.x": 0, "sortingOffset.y": 0, "sortingOffset.z": 0},
+        "transform": {"position": [1, 1, 0], "rotation": 0, "scale": [1, 1]},
+        "sprite": {"anchor": 5, "spriteBaseSize.x": 16, "spriteBaseSize.y": 16, "spritePositionOffset.x": 0,
+                   "spritePositionOffset.y": 0, "spriteRotationOffset": 0, "textureResourceId": "./data/zero.png"}}}])");
+    harness.folder.writeGameFile(game);
+    const std::string said = clickNewGame();
+    EXPECT_NE(said.find("entities[0]: cannot read ./data/zero.png: it is a device"), std::string::npos)
+        << said;
+    EXPECT_TRUE(menu().getGroup()->isVisible());
 }
 
 TEST_F(Menu, DestroyedMenuTakesItsWidgetsAlong) {

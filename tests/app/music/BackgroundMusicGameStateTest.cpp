@@ -7,8 +7,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +54,16 @@ TEST_F(MusicTest, AMissingTrackIsSilenceAndTheKeysStillWork) {
     io.press(sf::Keyboard::PageUp);
     EXPECT_FLOAT_EQ(state.getVolume(), 60.f);
     EXPECT_EQ(stored(), 60.0);
+}
+
+TEST_F(MusicTest, ATrackThatIsAPipeIsSilenceNamedWithoutWaiting) {
+    const std::string pipe = testing::TempDir() + "music-pipe-" + std::to_string(::getpid()) + ".ogg";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(start(pipe).getMusic()->getStatus(), sf::SoundSource::Stopped);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "music: cannot read " + pipe + ": it is a pipe (FIFO); the game stays silent\n");
+    std::filesystem::remove(pipe);
 }
 
 TEST_F(MusicTest, VolumeStaysWithinItsRangeAndEveryPressIsStored) {

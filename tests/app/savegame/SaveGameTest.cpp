@@ -153,7 +153,7 @@ TEST_F(SaveGame, MissingFileIsAnErrorNamingIt) {
     try {
         load();
         FAIL() << "loading should have failed";
-    } catch (const std::runtime_error& error) {
+    } catch (const std::exception& error) {
         EXPECT_NE(std::string(error.what()).find("test_entities_save.json"), std::string::npos);
     }
 }

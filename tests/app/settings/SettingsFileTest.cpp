@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sys/stat.h>
+
 namespace {
 
 using nlohmann::json;
@@ -101,6 +104,43 @@ TEST(SettingsFile, ReplacingKeepsTheOldFileUntilTheNewOneIsComplete) {
     tarsk::SettingsFile file(folder / "settings.json");
     file.save(json{{"kept", false}});
     EXPECT_EQ(file.load(), json::parse(R"({"kept": true})"));
+}
+
+TEST(SettingsFile, FilesThatCannotBeReadGiveDefaultsAWarningAndABackupWithoutBlocking) {
+    apptest::TempFolder folder;
+    tarsk::SettingsFile file(folder / "settings.json");
+    const std::string large = R"({"pad": ")" + std::string(1 << 20, ' ') + "\"}";
+    const std::vector<std::pair<std::function<void()>, std::string>> odd = {
+        {[&] { std::filesystem::create_directories(folder / "settings.json" / "inside"); }, "it is a folder"},
+        {[&] { ASSERT_EQ(::mkfifo((folder / "settings.json").c_str(), 0600), 0); }, "it is a pipe (FIFO)"},
+        {[&] { std::filesystem::create_symlink("/dev/zero", folder / "settings.json"); }, "it is a device"},
+        {[&] { std::filesystem::create_symlink("settings.json", folder / "settings.json"); },
+         "Too many levels of symbolic links"},
+        {[&] { folder.write("settings.json", large); },
+         "it holds 1048587 bytes, more than the 1048576 bytes allowed"},
+    };
+    for (const auto& [make, reason] : odd) {
+        make();
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(file.load(), json::object()) << reason;
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_NE(said.find("cannot read " + (folder / "settings.json").string() + ": " + reason),
+                  std::string::npos)
+            << said;
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(file.getBackupPath())));
+        file.save(json{{"background_music_volume", 30.0}});
+        EXPECT_EQ(file.load(), json::parse(R"({"background_music_volume": 30.0})")) << reason;
+        std::filesystem::remove_all(folder / "settings.json");
+        std::filesystem::remove_all(file.getBackupPath());
+    }
+    // Without a place for the backup the broken file stays as it is at exit.
+    std::filesystem::create_directories(file.getBackupPath() / "taken");
+    folder.write("settings.json", "{ broken");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(file.load(), json::object());
+    testing::internal::GetCapturedStdout();
+    file.save(json{{"background_music_volume", 30.0}});
+    EXPECT_EQ(folder.read("settings.json"), "{ broken");
 }
 
 } // namespace

@@ -142,7 +142,7 @@ TEST(DefaultResourceLoader, ReadsBytesAndNamesMissingPath) {
         manager.get("/nonexistent/file.json").load();
         FAIL();
     } catch (const orv::ResourceAccessException& error) {
-        EXPECT_STREQ(error.what(), "DefaultResourceLoader::load: Cannot open file /nonexistent/file.json");
+        EXPECT_STREQ(error.what(), "cannot read /nonexistent/file.json: there is no such file");
     }
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const tarsk::SettingsFile file(fuzz::writeInput("settings.json", data, size));
+    tarsk::SettingsFile file(fuzz::writeInput("settings.json", data, size));
     try {
         const nlohmann::json settings = file.load();
         file.save(settings);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 
@@ -67,6 +68,26 @@ TEST(AiManager, LiteralPortsAreConvertedAndCheckedWhenATreeIsMade) {
     for (const char* bad : {"lazy", "endless", "lost", "flat"})
         EXPECT_THROW(library->createTree(bad), bt::RuntimeError) << bad;
     EXPECT_NO_THROW(library->createTree("fine"));
+}
+
+// The XML parser's cost grows with the square of an element's attributes: refused before it runs.
+TEST(AiManager, AnElementWithMoreAttributesThanAnyNodeUsesIsRefusedQuicklyNamingTheFile) {
+    std::string text = "<root";
+    for (int i = 0; i < 100000; ++i)
+        text += " a" + std::to_string(i) + "=\"1\"";
+    TreeFolder folder;
+    folder.write("frog.xml", text + R"(><BehaviorTree ID="Main"><AlwaysSuccess/></BehaviorTree></root>)");
+    Services services;
+    const tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.root);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        manager.createTree("frog");
+        ADD_FAILURE() << "the tree was made";
+    } catch (const bt::RuntimeError& error) {
+        EXPECT_EQ(std::string(error.what()), (folder.root / "frog.xml").generic_string() +
+                                                 ": element <root> at line 1 has more than 64 attributes");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(RegisterBTNodeData, RegistersTheGamesNodesWithTheirKindsAndPorts) {

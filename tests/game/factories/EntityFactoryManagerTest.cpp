@@ -105,8 +105,8 @@ TEST_F(FactoryRegistry, ABlueprintWithoutItsTextureFileStopsTheStartNamingItsFil
         tarsk::makeBlueprintEntityFactories(content.serialization);
         FAIL() << "a missing texture was accepted";
     } catch (const orv::JsonError& error) {
-        EXPECT_STREQ(error.what(), "data/blueprint/ghost.json: sprite.textureResourceId: no texture file "
-                                   "./data/tex/no_such_tree.png");
+        EXPECT_STREQ(error.what(), "data/blueprint/ghost.json: sprite.textureResourceId: cannot read "
+                                   "./data/tex/no_such_tree.png: there is no such file");
     }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using luatest::run;
@@ -43,6 +44,22 @@ TEST(LuabindContainment, EveryLoaderRefusesPrecompiledChunks) {
     const std::string done = run(state, "dofile(file)");
     EXPECT_TRUE(mentions(done, "attempt to load a binary chunk")) << done;
     std::filesystem::remove(file);
+}
+
+TEST(LuabindContainment, FileLoadersReadTextFilesButNeverWaitOnAPipeOrADevice) {
+    lua::State state;
+    state.open({lua::Library::base});
+    const std::filesystem::path pipe =
+        std::filesystem::temp_directory_path() / ("luabind-pipe-" + std::to_string(::getpid()));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    state.globals().set("pipe", pipe.string());
+    EXPECT_EQ(run(state, "local f, why = loadfile(pipe) assert(f == nil) error(why, 0)"),
+              "cannot read " + pipe.string() + ": it is a pipe (FIFO)");
+    EXPECT_TRUE(mentions(run(state, "dofile('/dev/zero')"), "cannot read /dev/zero: it is a device"));
+    std::filesystem::remove(pipe);
+    std::ofstream(pipe) << "return x";
+    EXPECT_EQ(run(state, "assert(loadfile(pipe, 't', {x = 4})() == 4 and dofile(pipe) == nil)"), "success");
+    std::filesystem::remove(pipe);
 }
 
 TEST(LuabindContainment, AnInstructionLimitStopsEndlessCodeEvenWhenItCatchesErrors) {
