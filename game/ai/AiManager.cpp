@@ -20,6 +20,7 @@ void AiManager::loadTreeFiles(orv::ResourceManager& resources, const std::filesy
     for (const std::filesystem::path& file : orv::listFolderFiles(folder, {".xml"})) {
         TextHandle text = resources.get(file.string()).getCache<ResourceCache::StringResourceCache>();
         trees.insert_or_assign(file.stem().string(), std::move(text));
+        treeFiles.insert_or_assign(file.stem().string(), file);
     }
 }
 
@@ -28,6 +29,13 @@ bt::Tree AiManager::createTree(const std::string& name) const {
     if (it == trees.end())
         throw std::out_of_range("no behaviour tree named \"" + name + "\"");
     return factory.createTreeFromText(it->second->get(), bt::Blackboard::create());
+}
+
+const std::filesystem::path& AiManager::getTreeFile(const std::string& name) const {
+    const auto it = treeFiles.find(name);
+    if (it == treeFiles.end())
+        throw std::out_of_range("no behaviour tree named \"" + name + "\"");
+    return it->second;
 }
 
 std::vector<std::string> AiManager::getTreeNames() const {

@@ -39,6 +39,8 @@ public:
     bt::Tree createTree(const std::string& name) const;
 
     bool hasTree(const std::string& name) const { return trees.contains(name); }
+    // The file a tree was read from; an unknown name throws std::out_of_range.
+    const std::filesystem::path& getTreeFile(const std::string& name) const;
     // Sorted.
     std::vector<std::string> getTreeNames() const;
     const bt::BehaviorTreeFactory& getFactory() const { return factory; }
@@ -50,6 +52,7 @@ private:
 
     bt::BehaviorTreeFactory factory;
     std::map<std::string, TextHandle> trees;
+    std::map<std::string, std::filesystem::path> treeFiles;
 };
 
 } // namespace tarsk
