@@ -15,7 +15,8 @@ void checkCookingItems(const ItemManager& items, const std::filesystem::path& fo
         return;
     for (const std::string& made : {CookingComponent::CookedFish, CookingComponent::BurnedFish}) {
         if (!items.findDefinition(made))
-            throw std::runtime_error(folder.string() + ": no item \"" + made + "\", which cooking a fish makes");
+            throw std::runtime_error(folder.string() + ": no item \"" + made +
+                                     "\", which cooking a fish makes");
     }
 }
 
