@@ -2,6 +2,7 @@
 
 #include "app/player/PlayerEntity.hpp"
 #include "app/player/PlayerFacing.hpp"
+#include "app/player/PlayerWorldNeeds.hpp"
 #include "app/root/BaseGameState.hpp"
 #include "app/savegame/LoadedSavegame.hpp"
 #include "app/screens/ActivePlayerGameStateUI.hpp"
@@ -140,6 +141,10 @@ void ActivePlayerGameState::openScreens() {
 }
 
 void ActivePlayerGameState::openDialogue(const std::string& dialogueId) {
+    if (!base.getDialogues().hasFactory(dialogueId)) {
+        std::cout << "no dialogue \"" << dialogueId << "\": the talk is refused" << std::endl;
+        return;
+    }
     // One conversation at a time: talking to someone else mid-dialogue is ignored.
     if (!dialogueToggle.getActive())
         dialogueToggle.toggle(screens, dialogueId);
@@ -207,6 +212,11 @@ void ActivePlayerGameState::travel() {
     if (!target) {
         // A portal into a world this game does not have: the player stays.
         std::cout << "portal leads to missing world " << travelWorld << std::endl;
+        return;
+    }
+    // Entered, the world runs: one that cannot would end the game at the next frame.
+    if (const std::string why = whyNoPlayerWorld(*target, true); !why.empty()) {
+        std::cout << "the portal is closed: " << why << std::endl;
         return;
     }
     sf::Vector2f portal{0.f, 0.f};

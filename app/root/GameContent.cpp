@@ -1,6 +1,9 @@
 #include "app/root/GameContent.hpp"
 
 #include "app/root/TileFolder.hpp"
+#include "game/checks/BlueprintChecks.hpp"
+#include "game/checks/CookingItemsCheck.hpp"
+#include "game/checks/EntityContentCheck.hpp"
 #include "game/factories/BlueprintEntityFactories.hpp"
 #include "game/factories/DefaultEntityFactories.hpp"
 #include "game/registry/GameTypeRegistry.hpp"
@@ -51,6 +54,14 @@ void GameContent::load() {
     TileFolder().loadInto(resources, tileset);
     items.loadDirectory(itemFolder);
     dayNightCycles.loadDirectory(dayNightFolder);
+    // What the content names is followed now, so a bad reference stops the start naming its file
+    // instead of ending a game at the moment of use.
+    checkEntityBlueprints(serialization, referenceCheck());
+    checkCookingItems(items, itemFolder);
+}
+
+EntityContentCheck GameContent::referenceCheck() const {
+    return {factories, serialization.getBlueprintManager(), ai, dialogues};
 }
 
 RegistryServices GameContent::services() {

@@ -5,6 +5,7 @@
 #include "engine/tiles/Tileset.hpp"
 #include "game/ai/AiManager.hpp"
 #include "game/animation/AnimationDataManager.hpp"
+#include "game/checks/EntityContentCheck.hpp"
 #include "game/combat/AttackManager.hpp"
 #include "game/daynight/DayNightCycleDataManager.hpp"
 #include "game/dialogue/DialogueDataManager.hpp"
@@ -35,8 +36,11 @@ public:
     GameContent& operator=(const GameContent&) = delete;
 
     // Reads the blueprints (and makes their entity factories), tiles, items and day/night
-    // cycles, in that order.
+    // cycles, in that order, then checks what the blueprints name and the items cooking needs.
     void load();
+
+    // Follows what entity records name through this content.
+    EntityContentCheck referenceCheck() const;
 
     orv::ResourceManager resources;
     RandomNumberGenerator random;

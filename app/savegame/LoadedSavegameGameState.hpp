@@ -27,7 +27,8 @@ public:
     LoadedSavegameSaver& getSaver() { return *saver; }
 
 protected:
-    // Loads the game and starts the in-game root; errors of either leave with nothing started.
+    // Loads the game, checks what it names (GameFileCheck) and starts the in-game root; errors of
+    // any leave with nothing started.
     void onInit() override;
     void onUpdate() override {}
     void onDestroy() override {}

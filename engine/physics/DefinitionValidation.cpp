@@ -4,6 +4,7 @@
 #include "engine/physics/PhysicsLimits.hpp"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,12 @@ void checkNotNegative(float value, const char* what) {
     checkFinite(value, what);
     if (value < 0)
         throw std::runtime_error(std::string("physics: ") + what + " must not be negative");
+}
+
+std::string shortNumber(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", double(value));
+    return text;
 }
 
 } // namespace
@@ -52,7 +59,7 @@ void checkFixtureDefinition(const b2FixtureDef& def) {
 }
 
 void checkBodyMass(const b2BodyDef& def, const std::vector<MassFixture>& fixtures) {
-    if (def.type != b2_dynamicBody || def.fixedRotation)
+    if (def.type != b2_dynamicBody)
         return;
     float mass = 0;
     float inertia = 0;
@@ -66,7 +73,11 @@ void checkBodyMass(const b2BodyDef& def, const std::vector<MassFixture>& fixture
         weighted += data.mass * data.center;
         inertia += data.I;
     }
-    if (mass <= 0 || inertia <= 0)
+    // Box2D gives a massless body a mass of 1; a tiny one moves by the inverse of its mass.
+    if (mass > 0 && !(mass >= PhysicsLimits::minMass))
+        throw std::runtime_error("physics: the body's mass " + shortNumber(mass) + " lies below " +
+                                 shortNumber(PhysicsLimits::minMass) + ": its density is too small");
+    if (def.fixedRotation || mass <= 0 || inertia <= 0)
         return;
     const b2Vec2 centre = (1.f / mass) * weighted;
     const float aboutCentre = inertia - mass * b2Dot(centre, centre);

@@ -18,9 +18,9 @@ struct MassFixture {
     float density;
 };
 
-// A dynamic body turning freely needs an inertia about its centre of mass that survives
-// Box2D's float arithmetic: a small, dense shape far from the body's origin cancels out to
-// nothing, which Box2D asserts on.
+// A dynamic body with any mass needs at least PhysicsLimits::minMass. One turning freely needs an inertia
+// about its centre of mass that survives Box2D's float arithmetic: a small, dense shape far from the body's
+// origin cancels out to nothing, which Box2D asserts on.
 void checkBodyMass(const b2BodyDef& def, const std::vector<MassFixture>& fixtures);
 
 } // namespace orv

@@ -19,6 +19,9 @@ struct PhysicsLimits {
     static constexpr float maxMaterial = 1e6f;
     // Velocities, forces and impulses, per component.
     static constexpr float maxMotion = 1e12f;
+    // The least mass of a dynamic body with any density: a force at its limit, divided by it,
+    // still leaves velocities far inside float's range.
+    static constexpr float minMass = 1e-6f;
 };
 
 // Each throws std::runtime_error "physics: <what> is not finite", or "... lies beyond <limit>".

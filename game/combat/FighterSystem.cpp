@@ -7,6 +7,7 @@
 #include "game/combat/FighterComponent.hpp"
 #include "game/health/HealthComponent.hpp"
 
+#include <iostream>
 #include <stdexcept>
 #include <utility>
 
@@ -63,12 +64,17 @@ void FighterSystem::spawnDeathEntities(const orv::Entity* dead) {
     std::vector<std::unique_ptr<orv::Entity>> remains;
     remains.reserve(names.size());
     for (const std::string& name : names) {
-        std::unique_ptr<orv::Entity> entity = makeEntity(name);
-        if (!entity)
-            throw std::logic_error("FighterSystem: the entity factory made nothing for " + name);
-        entity->getComponent<orv::TransformationComponent>()->setPositionXY(position);
-        entity->init();
-        remains.push_back(std::move(entity));
+        // Content checks make this rare; remains that cannot be made are left out.
+        try {
+            std::unique_ptr<orv::Entity> entity = makeEntity(name);
+            if (!entity)
+                throw std::logic_error("the entity factory made nothing");
+            entity->getComponent<orv::TransformationComponent>()->setPositionXY(position);
+            entity->init();
+            remains.push_back(std::move(entity));
+        } catch (const std::exception& error) {
+            std::cout << "no remains \"" << name << "\": " << error.what() << std::endl;
+        }
     }
     remainsSpawned.insert(dead);
     world->addEntities(std::move(remains));

@@ -16,7 +16,8 @@ public:
 
     explicit DialogueSenderComponent(std::string dialogueFactoryId);
 
-    // "DialogueFactoryId" is required; it is checked against the dialogues only when talked to.
+    // "DialogueFactoryId" is required; the game and the blueprints are checked against the dialogues
+    // when loaded, and a talk to an unknown one is refused.
     static std::unique_ptr<DialogueSenderComponent> fromJson(const nlohmann::json& data);
 
     void onPreInit(orv::Entity*) override {}

@@ -1,5 +1,6 @@
 #include "game/missions/Mission.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
 #include "game/json/JsonObject.hpp"
 
@@ -61,6 +62,10 @@ nlohmann::json Mission::toJson() const {
 void Mission::fromJson(const nlohmann::json& record) {
     requireJsonObject(record);
     const auto saved = orv::getRequiredJsonValue<std::int32_t>(record, "_state");
+    // A number of no state would be evaluated as none of them, every frame, for good.
+    if (saved < static_cast<std::int32_t>(MissionState::UNSET) ||
+        saved > static_cast<std::int32_t>(MissionState::ENDED))
+        throw orv::JsonError("_state", "no mission state " + std::to_string(saved));
     // The kind reads first, so a record it refuses leaves the state as it was.
     readData(record);
     state = static_cast<MissionState>(saved);

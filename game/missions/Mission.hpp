@@ -59,7 +59,8 @@ public:
 
     // The saved record: the mission's own keys with "_state".
     nlohmann::json toJson() const;
-    // The record must be an object with a "_state" number; the rest is the kind's.
+    // The record must be an object with a "_state" number of a state (orv::JsonError otherwise);
+    // the rest is the kind's.
     void fromJson(const nlohmann::json& record);
 
     const std::string& getId() const { return id; }

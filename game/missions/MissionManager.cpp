@@ -1,5 +1,6 @@
 #include "game/missions/MissionManager.hpp"
 
+#include "engine/common/JsonError.hpp"
 #include "game/missions/MissionDataManager.hpp"
 
 #include <stdexcept>
@@ -89,7 +90,11 @@ void MissionManager::fromJson(const nlohmann::json& data, const orv::WorldManage
     for (const std::unique_ptr<Mission>& mission : missions) {
         if (data.is_object()) {
             if (auto record = data.find(mission->getId()); record != data.end())
-                mission->fromJson(*record);
+                try {
+                    mission->fromJson(*record);
+                } catch (const orv::JsonError& error) {
+                    throw error.underKey(mission->getId());
+                }
         }
         mission->restoreAfterLoad(worlds, player);
     }

@@ -47,7 +47,8 @@ public:
     nlohmann::json toJson() const;
     // Starts the game's missions afresh from the prototypes and restores each from its record
     // in data (an object of records by mission id; null when the game has none); then the
-    // missions that begin by themselves are begun.
+    // missions that begin by themselves are begun. A record's orv::JsonError gets its mission id
+    // in front of its path.
     void fromJson(const nlohmann::json& data, const orv::WorldManager& worlds, const orv::Entity* player);
 
 private:

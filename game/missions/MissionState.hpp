@@ -4,8 +4,8 @@
 
 namespace tarsk {
 
-// Where a mission stands; saved as its number. A loaded game may hold any number, which is
-// kept as it is.
+// Where a mission stands; saved as its number. A loaded game holding a number of no state is
+// refused.
 enum class MissionState : std::int32_t {
     // Just made, not yet restored from a game.
     UNSET = 0,

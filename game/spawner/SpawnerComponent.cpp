@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iostream>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -74,6 +75,8 @@ bool SpawnerComponent::belowLimit() const {
 
 void SpawnerComponent::update(orv::World& world, const sf::Time& gameDelta, const EntityMaker& makeEntity,
                               const RandomNumberGenerator& random) {
+    if (stopped)
+        return;
     if (initialSpawnPending) {
         spawnInitial(world, makeEntity, random);
         initialSpawnPending = false;
@@ -83,7 +86,7 @@ void SpawnerComponent::update(orv::World& world, const sf::Time& gameDelta, cons
         return;
     const float draw = random.randomFloat(0.f, 1.f);
     if (settings.spawnProbability >= draw && settings.spawnCount > 0) {
-        for (std::int32_t i = 0; i < settings.spawnCount; ++i)
+        for (std::int32_t i = 0; i < settings.spawnCount && !stopped; ++i)
             spawn(world, makeEntity, random);
     }
     elapsed = sf::Time::Zero;
@@ -91,7 +94,7 @@ void SpawnerComponent::update(orv::World& world, const sf::Time& gameDelta, cons
 
 void SpawnerComponent::spawnInitial(orv::World& world, const EntityMaker& makeEntity,
                                     const RandomNumberGenerator& random) {
-    for (std::int32_t i = 0; i < settings.maxConcurrentlySpawnedEntities; ++i)
+    for (std::int32_t i = 0; i < settings.maxConcurrentlySpawnedEntities && !stopped; ++i)
         spawn(world, makeEntity, random);
 }
 
@@ -110,19 +113,27 @@ void SpawnerComponent::spawn(orv::World& world, const EntityMaker& makeEntity,
     const float distance = random.randomFloat(0.f, settings.spawnRadius);
     const float angle = random.randomFloat(0.f, 360.f);
 
-    std::unique_ptr<orv::Entity> entity = makeEntity(settings.entityIdToSpawn);
-    if (!entity)
-        throw std::logic_error("Spawner got no entity for: " + settings.entityIdToSpawn);
-    entity->getComponent<orv::TransformationComponent>()->setPositionXY(
-        spawnPosition(centre, distance, angle));
-
-    // The leave slot ends with the tracking entry, so an entity that moves on to another world
-    // and leaves that one too is untracked once only.
-    Spawned spawned{entity.get(), {}};
-    const orv::Entity* made = entity.get();
-    made->getRemovedFromWorldSignal().connectTracked(spawned.connection, [this, made] { untrack(made); });
-
-    entity->init();
+    // Content checks make this rare; when the entity cannot be made after all, the spawner
+    // stops and the game goes on.
+    std::unique_ptr<orv::Entity> entity;
+    Spawned spawned{nullptr, {}};
+    try {
+        entity = makeEntity(settings.entityIdToSpawn);
+        if (!entity)
+            throw std::logic_error("the factory made nothing");
+        entity->getComponent<orv::TransformationComponent>()->setPositionXY(
+            spawnPosition(centre, distance, angle));
+        // The leave slot ends with the tracking entry, so an entity that moves on to another world
+        // and leaves that one too is untracked once only.
+        const orv::Entity* made = spawned.entity = entity.get();
+        made->getRemovedFromWorldSignal().connectTracked(spawned.connection, [this, made] { untrack(made); });
+        entity->init();
+    } catch (const std::exception& error) {
+        std::cout << "spawner stopped: cannot spawn \"" << settings.entityIdToSpawn << "\": " << error.what()
+                  << std::endl;
+        stopped = true;
+        return;
+    }
     world.addEntity(std::move(entity));
     tracked.push_back(std::move(spawned));
 }

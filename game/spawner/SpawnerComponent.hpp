@@ -44,6 +44,7 @@ public:
     nlohmann::json toJsonData() const override;
     const std::string& getName() const override { return Name; }
 
+    // An entity that cannot be made stops the spawner with a message on the standard output.
     void update(orv::World& world, const sf::Time& gameDelta, const EntityMaker& makeEntity,
                 const RandomNumberGenerator& random);
 
@@ -73,6 +74,8 @@ private:
     std::vector<Spawned> tracked;
     sf::Time elapsed = sf::Time::Zero;
     bool initialSpawnPending = true;
+    // Set once an entity could not be made: the spawner makes nothing more.
+    bool stopped = false;
 };
 
 } // namespace tarsk

@@ -295,7 +295,11 @@ TEST_F(ActivePlayer, ATalkRequestOpensOneDialogueAtATime) {
     dialogue->close();
     harness->frame();
     EXPECT_EQ(state->getDialogue(), nullptr);
-    EXPECT_THROW(receiver.requestDialogue("NO_SUCH_DIALOGUE"), std::out_of_range);
+    // A dialogue the game lacks is refused with a message, and the game goes on.
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(receiver.requestDialogue("NO_SUCH_DIALOGUE"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "no dialogue \"NO_SUCH_DIALOGUE\": the talk is refused\n");
     EXPECT_EQ(state->getDialogue(), nullptr);
 
     receiver.requestDialogue("DEMO_DIALOGUE_01");

@@ -1,6 +1,6 @@
 // A blueprint file read beside the shipped ones by the blueprint library at start-up, with the
-// game's type registry; an entity of each entity blueprint then starts in a fresh world, as
-// spawners and world generators place them.
+// game's type registry, and checked as the start checks blueprints; an entity of each entity
+// blueprint then starts in a fresh world, as spawners and world generators place them.
 
 #include "engine/common/JsonError.hpp"
 #include "engine/ecs/World.hpp"
@@ -10,6 +10,8 @@
 #include "fuzz/support/OwnErrors.hpp"
 #include "fuzz/support/Scratch.hpp"
 #include "fuzz/support/ShippedContent.hpp"
+#include "game/checks/BlueprintChecks.hpp"
+#include "game/checks/EntityContentCheck.hpp"
 #include "game/registry/GameTypeRegistry.hpp"
 #include "game/registry/RegistryServices.hpp"
 #include "game/worldgen/DefaultWorldGenerator.hpp"
@@ -68,6 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::expectOwnErrors<orv::JsonError>([&] {
         Library library(content);
         library.serialization.getBlueprintManager().loadAll(folder.string());
+        tarsk::checkEntityBlueprints(library.serialization,
+                                     tarsk::EntityContentCheck(content.factories,
+                                                               library.serialization.getBlueprintManager(),
+                                                               content.ai, content.dialogues));
         const auto world = tarsk::DefaultWorldGenerator({4, 4}).generate(content.generators);
         for (const orv::Blueprint* blueprint :
              library.serialization.getBlueprintManager().getEntityBlueprints()) {

@@ -56,4 +56,20 @@ TEST_F(CookActionTest, AFireThatCannotCookKeepsTheFish) {
     EXPECT_THROW(tarsk::CookAction(stranger, rock).execute(), std::logic_error);
 }
 
+TEST_F(CookActionTest, AFireWhoseItemsLackTheCookedFishRefusesAndKeepsTheFish) {
+    itemtest::ItemKit bare;
+    bare.define(itemtest::itemObject("FISH", "Fish", "fish.png"));
+    auto fire = std::make_unique<orv::Entity>();
+    fire->addComponent<orv::TransformationComponent>();
+    fire->addComponent<tarsk::CookingComponent>(bare.items, random);
+    const orv::Entity* placed = add(std::move(fire));
+    give({"FISH"});
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 20; ++i)
+        EXPECT_NO_THROW(tarsk::CookAction(actor(), placed).execute());
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("cooking refused: Item not found, id: FISH_"),
+              std::string::npos);
+    EXPECT_EQ(inventoryOf(actor()).toJson(), Json::parse(R"(["FISH"])"));
+}
+
 } // namespace

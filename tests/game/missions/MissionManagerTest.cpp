@@ -225,12 +225,14 @@ TEST_F(MissionManagerTest, EndingRunsTheHandlerOfThePendingStateThenEnds) {
     EXPECT_EQ(errorOf([&] { missions.endMission("none", worlds, &player); }), "mission id not found");
 }
 
-TEST_F(MissionManagerTest, UnknownSavedStatesAreKeptAsNumbers) {
-    load({{"first", {{"_state", 42}, {"extra", 0}}}, {"last", {{"_state", 0}, {"extra", 0}}}});
-    EXPECT_EQ(static_cast<int>(state("first")), 42);
+TEST_F(MissionManagerTest, SavedNumbersOfNoStateAreRefusedNamingTheMission) {
+    load({{"last", {{"_state", 0}, {"extra", 0}}}});
     EXPECT_EQ(state("last"), MissionState::NOT_STARTED);
-    EXPECT_TRUE(missions.getActiveMissions().size() == 1u);
-    EXPECT_EQ(missions.toJson()["first"]["_state"], 42);
+    for (const int bad : {42, 7, -1})
+        EXPECT_EQ(errorOf([&] {
+                      load({{"first", {{"_state", bad}, {"extra", 0}}}});
+                  }),
+                  "first._state: no mission state " + std::to_string(bad));
 }
 
 } // namespace

@@ -216,11 +216,17 @@ TEST_F(SpawnerTest, SpawnedEntitiesOutliveTheirSpawnerUntracked) {
     EXPECT_NO_THROW(world.removeEntities({frog}));
 }
 
-TEST_F(SpawnerTest, UnknownFactoryNameFailsTheUpdate) {
-    SpawnerSettings settings = frogSettings(1.f, 1);
+TEST_F(SpawnerTest, AnEntityThatCannotBeMadeStopsTheSpawnerAndTheGameGoesOn) {
+    SpawnerSettings settings = frogSettings(1.f, 3);
     settings.entityIdToSpawn = "NOTHING";
     addSpawner(settings);
-    EXPECT_THROW(frame(sf::milliseconds(16)), std::out_of_range);
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(frame(sf::milliseconds(16)));
+    EXPECT_NO_THROW(event());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "spawner stopped: cannot spawn \"NOTHING\": invalid map<K, T> key\n");
+    EXPECT_EQ(made, std::vector<std::string>{"NOTHING"});
+    EXPECT_EQ(world.getEntities().size(), 1u);
 }
 
 TEST(SpawnerPlacementTest, OffsetPointsAlongTheAngleAtTheDrawnDistance) {

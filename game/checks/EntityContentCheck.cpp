@@ -1,0 +1,148 @@
+#include "game/checks/EntityContentCheck.hpp"
+
+#include "engine/common/JsonError.hpp"
+#include "engine/common/JsonWhere.hpp"
+#include "engine/serialization/BlueprintComponent.hpp"
+#include "engine/serialization/BlueprintManager.hpp"
+#include "game/ai/AiManager.hpp"
+#include "game/content/Identifiers.hpp"
+#include "game/dialogue/DialogueDataManager.hpp"
+#include "game/factories/EntityFactoryManager.hpp"
+#include "game/spawner/SpawnerComponent.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace tarsk {
+
+namespace {
+
+const nlohmann::json* member(const nlohmann::json& object, const std::string& key) {
+    if (!object.is_object())
+        return nullptr;
+    const auto it = object.find(key);
+    return it == object.end() ? nullptr : &*it;
+}
+
+const std::string* stringMember(const nlohmann::json& object, const std::string& key) {
+    const nlohmann::json* value = member(object, key);
+    return value && value->is_string() ? &value->get_ref<const std::string&>() : nullptr;
+}
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+void checkWithin(const nlohmann::json& spawner, const std::string& key, double value, double most) {
+    if (!std::isfinite(value) || value < 0 || value > most)
+        throw orv::JsonError(key, "must lie within 0 to " + std::to_string(static_cast<std::int64_t>(most)) +
+                                      ", but is " + spawner.at(key).dump());
+}
+
+} // namespace
+
+EntityContentCheck::EntityContentCheck(const EntityFactoryManager& factories,
+                                       const orv::BlueprintManager& blueprints, const AiManager& ai,
+                                       const DialogueDataManager& dialogues)
+    : factories(factories), blueprints(blueprints), ai(ai), dialogues(dialogues) {}
+
+void EntityContentCheck::check(const nlohmann::json& components,
+                               const std::optional<std::string>& owner) const {
+    if (const nlohmann::json* spawner = member(components, id::component::spawner))
+        orv::readUnderKey(id::component::spawner, [&] { checkSpawner(*spawner, owner); });
+    if (const nlohmann::json* fighter = member(components, id::component::fighter))
+        orv::readUnderKey(id::component::fighter, [&] { checkRemains(*fighter); });
+    if (const nlohmann::json* record = member(components, id::component::ai))
+        orv::readUnderKey(id::component::ai, [&] { checkTree(*record); });
+    if (const nlohmann::json* sender = member(components, id::component::dialogueSender))
+        orv::readUnderKey(id::component::dialogueSender, [&] { checkDialogue(*sender); });
+}
+
+void EntityContentCheck::checkSpawner(const nlohmann::json& spawner,
+                                      const std::optional<std::string>& owner) const {
+    // The reader's own checks first: every key there, of its type.
+    const SpawnerSettings settings = SpawnerComponent::fromJson(spawner)->getSettings();
+    checkWithin(spawner, "spawnRadius", settings.spawnRadius, MaxSpawnRadius);
+    checkWithin(spawner, "spawnCount", settings.spawnCount, MaxSpawnedEntities);
+    checkWithin(spawner, "maxConcurrentlySpawnedEntities", settings.maxConcurrentlySpawnedEntities,
+                MaxSpawnedEntities);
+    orv::readUnderKey("entityIdToSpawn", [&] {
+        checkMakeable(settings.entityIdToSpawn);
+        checkSpawnChain(settings.entityIdToSpawn, owner);
+    });
+}
+
+void EntityContentCheck::checkSpawnChain(const std::string& spawned,
+                                         const std::optional<std::string>& owner) const {
+    // Each spawned spawner fills up at once: a chain back to one of its links grows without end.
+    std::vector<std::string> chain;
+    if (owner)
+        chain.push_back(*owner);
+    std::string next = spawned;
+    while (true) {
+        const bool repeats = std::find(chain.begin(), chain.end(), next) != chain.end();
+        chain.push_back(next);
+        if (repeats) {
+            std::string links;
+            for (const std::string& link : chain)
+                links += (links.empty() ? "" : " -> ") + link;
+            throw std::runtime_error(quoted(spawned) + " spawns itself: " + links);
+        }
+        const orv::Blueprint* blueprint = blueprints.find(next);
+        if (!blueprint || !blueprint->isCompiled())
+            return;
+        const nlohmann::json* spawner = member(blueprint->getComponents(), id::component::spawner);
+        const std::string* target = spawner ? stringMember(*spawner, "entityIdToSpawn") : nullptr;
+        if (!target)
+            return;
+        next = *target;
+    }
+}
+
+void EntityContentCheck::checkRemains(const nlohmann::json& fighter) const {
+    const nlohmann::json* remains = member(fighter, "entitesToSpawnOnDeath");
+    if (!remains || !remains->is_array())
+        return;
+    for (std::size_t i = 0; i < remains->size(); ++i) {
+        if ((*remains)[i].is_string())
+            orv::readUnderElement("entitesToSpawnOnDeath", i,
+                                  [&] { checkMakeable((*remains)[i].get_ref<const std::string&>()); });
+    }
+}
+
+void EntityContentCheck::checkMakeable(const std::string& id) const {
+    const orv::Blueprint* blueprint = blueprints.find(id);
+    if (blueprint && !blueprint->isEntity())
+        throw std::runtime_error(quoted(id) + " is a blueprint of no entity");
+    if (!factories.hasFactory(id))
+        throw std::runtime_error(quoted(id) + " names no entity blueprint or factory");
+    // Terrain belongs to a world, once: a second one would cover the first.
+    if (blueprint && blueprint->isCompiled() && member(blueprint->getComponents(), id::component::terrain))
+        throw std::runtime_error(quoted(id) + " carries terrain");
+}
+
+void EntityContentCheck::checkTree(const nlohmann::json& record) const {
+    const std::string* name = stringMember(record, "behavior");
+    if (!name || builtTrees.contains(*name))
+        return;
+    orv::readUnderKey("behavior", [&] {
+        if (!ai.hasTree(*name))
+            throw std::runtime_error("no behaviour tree " + quoted(*name) + " in " +
+                                     AiManager::DefaultFolder.string());
+        // Its nodes and their inputs are known once it is built; the error names the tree's file.
+        ai.createTree(*name);
+    });
+    builtTrees.insert(*name);
+}
+
+void EntityContentCheck::checkDialogue(const nlohmann::json& sender) const {
+    const std::string* id = stringMember(sender, "DialogueFactoryId");
+    if (id && !dialogues.hasFactory(*id))
+        orv::readUnderKey("DialogueFactoryId",
+                          [&] { throw std::runtime_error("no dialogue " + quoted(*id)); });
+}
+
+} // namespace tarsk
