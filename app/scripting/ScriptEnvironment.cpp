@@ -34,33 +34,33 @@ bool holds(const std::optional<const orv::Entity*>& slot, const void* address) {
 
 ScriptEnvironment::ScriptEnvironment(orv::ScriptProvider& provider)
     : provider(provider), environment(provider.createEnvironment()) {
-    environment.set("ref", [this](const std::string& address) { return resolveReference(address); });
+    environment.rawSet("ref", [this](const std::string& address) { return resolveReference(address); });
 }
 
 void ScriptEnvironment::setCamera(const orv::Entity* entity) {
     camera = entity;
-    environment.set("camera", entity);
+    environment.rawSet("camera", entity);
 }
 
 void ScriptEnvironment::clearCamera() {
-    environment.set("camera", lua::nil);
+    environment.rawSet("camera", lua::nil);
     camera.reset();
 }
 
 void ScriptEnvironment::setPlayer(const orv::Entity* entity) {
     player = entity;
-    environment.set("player", entity);
+    environment.rawSet("player", entity);
 }
 
 void ScriptEnvironment::clearPlayer() {
-    environment.set("player", lua::nil);
+    environment.rawSet("player", lua::nil);
     player.reset();
 }
 
 void ScriptEnvironment::setSavegame(LoadedSavegame* game) {
     savegame = game;
     if (!game) {
-        environment.set("savegame", lua::nil);
+        environment.rawSet("savegame", lua::nil);
         return;
     }
     // No members of the loaded game are bound: scripts only pass it around.
@@ -68,11 +68,11 @@ void ScriptEnvironment::setSavegame(LoadedSavegame* game) {
     lua_pushlightuserdata(L, game);
     const lua::Reference value(L, -1);
     lua_pop(L, 1);
-    environment.set("savegame", value);
+    environment.rawSet("savegame", value);
 }
 
 void ScriptEnvironment::clearSavegame() {
-    environment.set("savegame", lua::nil);
+    environment.rawSet("savegame", lua::nil);
     savegame.reset();
 }
 
@@ -82,7 +82,8 @@ std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
         if (!chunk)
             return {chunk.message()};
         environment.setOn(chunk.function());
-        const lua::InstructionLimit limit(provider.luaState(), instructionBudget, allocationBudget);
+        const lua::InstructionLimit limit(provider.luaState(), lua::InstructionLimit::unlimitedInstructions,
+                                          allocationBudget, timeBudget);
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};

@@ -1,7 +1,9 @@
 #include "luabind/State.hpp"
 
+#include "luabind/GuardedBase.hpp"
 #include "luabind/Protected.hpp"
 #include "luabind/ReadOnly.hpp"
+#include "luabind/StringLibrary.hpp"
 #include "luabind/TextChunks.hpp"
 
 #include <cstdlib>
@@ -126,7 +128,10 @@ void State::open(std::initializer_list<Library> libraries) {
         if (library == Library::base) {
             detail::runProtected(L, &detail::restrictLoadersToText, 0, 0);
             detail::runProtected(L, &detail::replaceRawset, 0, 0);
+            detail::runProtected(L, &detail::guardBaseLibrary, 0, 0);
         }
+        if (library == Library::string)
+            detail::runProtected(L, &detail::boundStringLibrary, 0, 0);
     }
 }
 

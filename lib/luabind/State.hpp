@@ -49,8 +49,10 @@ public:
     State& operator=(const State&) = delete;
     ~State();
 
-    // The base library comes with loaders that take text chunks only, and a "rawset" that
-    // respects read-only tables.
+    // The base library comes with loaders that take text chunks only (never from standard
+    // input), a "rawset" that respects read-only tables, an "xpcall" whose handler an exhausted
+    // InstructionLimit skips and a "setmetatable" that refuses finalisers. The string library's
+    // pattern functions and rep are ones an InstructionLimit can stop.
     void open(std::initializer_list<Library> libraries);
 
     lua_State* handle() const { return L; }

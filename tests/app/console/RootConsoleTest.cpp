@@ -7,9 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -38,8 +46,48 @@ protected:
         harness->frame();
     }
 
+    // Types a line and returns its result line. A line that does not end in time ends the test
+    // binary, so a hang fails rather than stalls the run.
+    static std::string type(const std::string& line) {
+        tarsk::ConsoleAccessGameState* console = child<tarsk::ConsoleAccessGameState>();
+        if (!console)
+            return "no console";
+        const Watchdog watchdog(line);
+        console->executeLine(line);
+        return console->getOutput()->getLine(console->getOutput()->getLineAmount() - 1);
+    }
+
+    struct Watchdog {
+        explicit Watchdog(const std::string& what)
+            : thread([this, what] {
+                  std::unique_lock lock(mutex);
+                  if (!done.wait_for(lock, std::chrono::seconds(30), [this] { return finished; })) {
+                      std::fprintf(stderr, "hung: %s\n", what.c_str());
+                      std::_Exit(EXIT_FAILURE);
+                  }
+              }) {}
+        ~Watchdog() {
+            {
+                const std::lock_guard lock(mutex);
+                finished = true;
+            }
+            done.notify_one();
+            thread.join();
+        }
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+        std::thread thread;
+    };
+
     static inline std::unique_ptr<apptest::RootHarness> harness;
 };
+
+const std::string stopped = std::string("\t") + lua::InstructionLimit::exhaustedText;
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 TEST_F(RootConsoleTest, MusicRunsAsTheSecondChild) {
     ASSERT_GE(root().getSubStates().size(), 2u);
@@ -100,6 +148,74 @@ TEST_F(RootConsoleTest, TheActiveCameraIsPublishedToScripts) {
     root().getActiveCamera().clear();
     EXPECT_EQ(scripts.getEnvironment().get<const orv::Entity*>("camera"), nullptr);
     world.removeMarkedEntities();
+}
+
+TEST_F(RootConsoleTest, WorkNoInstructionCountSeesEndsWithinTheLinesTime) {
+    toggleConsole();
+    const std::string runaway[] = {
+        "xpcall(function() error('x') end, function() while true do end end)",
+        "xpcall(function() while true do end end, function() while true do end end)",
+        "string.find(string.rep('a', 300000), '.-b')",
+        "string.find(string.rep('a', 5000), '.-.-.-.-.-b')",
+        "string.gsub(string.rep('a', 300000), '.-b', '')",
+        "for _ in string.gmatch(string.rep('a', 300000), '.-b') do end",
+        "string.match(string.rep('a', 300000), '(a*)%1b')",
+        "local s = string.rep('a', 1e8) for i = 1, 1e6 do s:find('b', 1, true) end",
+    };
+    for (const std::string& line : runaway) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(endsWith(type(line), lua::InstructionLimit::exhaustedText)) << line;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << line;
+        EXPECT_EQ(type("marker = 1"), "\tsuccess") << "after " << line;
+    }
+    // Cheap enough to finish: a long plain needle, an empty string repeated.
+    EXPECT_EQ(type("assert(not string.find(string.rep('a', 2e7), string.rep('a', 2e5 - 1) .. 'b', 1, true))"),
+              "\tsuccess");
+    EXPECT_EQ(type("assert(string.rep('', 1e18) == '')"), "\tsuccess");
+    // Lua runs finalisers outside any limit: scripts get none.
+    EXPECT_TRUE(endsWith(type("setmetatable({}, {__gc = function() while true do end end}) collectgarbage()"),
+                         "finalisers (__gc) are not available to scripts"));
+    toggleConsole();
+}
+
+TEST_F(RootConsoleTest, ALineNeverReadsStandardInput) {
+    // Standard input as a pipe that stays open and silent: a read waits for good.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const int savedInput = ::dup(STDIN_FILENO);
+    ::dup2(pipeEnds[0], STDIN_FILENO);
+    toggleConsole();
+    EXPECT_TRUE(endsWith(type("dofile()"), "cannot read standard input"));
+    EXPECT_EQ(type("assert(loadfile() == nil and loadfile('/dev/stdin') == nil)"), "\tsuccess");
+    toggleConsole();
+    ::dup2(savedInput, STDIN_FILENO);
+    for (int fd : {savedInput, pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
+}
+
+TEST_F(RootConsoleTest, TheSandboxHoldsThroughPairsAndTheEnvironmentsMetatable) {
+    toggleConsole();
+    for (const char* table : {"string", "_G", "game.DayTime"})
+        EXPECT_EQ(type(std::string("local _, t = pairs(") + table +
+                       ") assert(not pcall(rawset, t, 'x', 1)) " +
+                       "assert(not pcall(function() t.x = 1 end))"),
+                  "\tsuccess")
+            << table;
+    // The game's own writes into the environment never run what a line put there.
+    EXPECT_EQ(type("setmetatable(_ENV, {__index = _G, __newindex = function() while true do end end})"),
+              "\tsuccess");
+    orv::World world;
+    auto entity = std::make_unique<orv::Entity>();
+    entity->init();
+    const orv::Entity* camera = world.addEntity(std::move(entity));
+    {
+        const Watchdog watchdog("the game's write of camera");
+        root().getActiveCamera().set(const_cast<orv::Entity*>(camera));
+        root().getActiveCamera().clear();
+    }
+    EXPECT_EQ(type("setmetatable(_ENV, {__index = _G})"), "\tsuccess");
+    world.removeMarkedEntities();
+    toggleConsole();
 }
 
 } // namespace

@@ -138,3 +138,32 @@ TEST(LuabindContainment, AWatchedObjectThatDiedIsAnErrorNotAnAccess) {
     // Comparing and printing never reach the object.
     EXPECT_EQ(run(state, "assert(keep == lamp and tostring(keep):find('Lamp') == 1)"), "success");
 }
+
+TEST(LuabindContainment, AFinaliserRunAtCloseFindsAValueCollectedBeforeItGone) {
+    struct Lamp {
+        std::shared_ptr<const int> life = std::make_shared<const int>(0);
+    };
+    std::string seen;
+    {
+        lua::State state;
+        state.open({lua::Library::base});
+        state.newUsertype<Lamp>("Lamp", lua::noConstructor, "on", [](const Lamp&) { return true; });
+        state.watchUsertype<Lamp>([](const Lamp& lamp) { return std::weak_ptr<const void>(lamp.life); },
+                                  "lamp no longer exists");
+        state.globals().set("note", [&seen](const std::string& text) { seen = text; });
+        // Set through the C API (scripts cannot) before the lamp's value exists, so the state
+        // collects that value first when it closes.
+        lua_State* L = state.handle();
+        lua_newtable(L);
+        ASSERT_EQ(
+            luaL_dostring(
+                L, "return {__gc = function() note(select(2, pcall(function() return keep:on() end))) end}"),
+            LUA_OK);
+        lua_setmetatable(L, -2);
+        lua_setglobal(L, "finalised");
+        auto lamp = std::make_unique<Lamp>();
+        state.globals().set("keep", lamp.get());
+        lamp.reset();
+    }
+    EXPECT_TRUE(mentions(seen, "lamp no longer exists")) << seen;
+}
