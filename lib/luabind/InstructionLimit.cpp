@@ -40,20 +40,9 @@ void countInstructions(lua_State* L, lua_Debug*) {
 InstructionLimit::InstructionLimit(const State& state, std::uint64_t instructions,
                                    std::uint64_t allocatedBytes, std::chrono::nanoseconds time)
     : L(state.handle()) {
-    detail::beginLimit(L, instructions, allocatedBytes, time);
-}
-
-InstructionLimit::~InstructionLimit() {
-    detail::endLimit(L);
-}
-
-namespace detail {
-
-void beginLimit(lua_State* L, std::uint64_t instructions, std::uint64_t allocatedBytes,
-                std::chrono::nanoseconds time) {
     if (lua_gethook(L) != nullptr)
         throw error("an instruction limit is already in force");
-    StateAnchor& anchor = StateAnchor::of(L);
+    detail::StateAnchor& anchor = detail::StateAnchor::of(L);
     anchor.instructionsLeft = instructions;
     anchor.allocationLeft = allocatedBytes;
     anchor.budgetSpent = false;
@@ -64,13 +53,15 @@ void beginLimit(lua_State* L, std::uint64_t instructions, std::uint64_t allocate
     lua_sethook(L, &countInstructions, LUA_MASKCOUNT, checkInterval);
 }
 
-void endLimit(lua_State* L) {
+InstructionLimit::~InstructionLimit() {
     lua_sethook(L, nullptr, 0, 0);
-    StateAnchor& anchor = StateAnchor::of(L);
-    anchor.allocationLeft = InstructionLimit::unlimitedBytes;
+    detail::StateAnchor& anchor = detail::StateAnchor::of(L);
+    anchor.allocationLeft = unlimitedBytes;
     anchor.deadline = Clock::time_point::max();
     anchor.budgetSpent = false;
 }
+
+namespace detail {
 
 void checkDeadline(lua_State* L) {
     const StateAnchor& anchor = StateAnchor::of(L);

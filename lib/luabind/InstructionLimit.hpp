@@ -42,11 +42,6 @@ private:
 
 namespace detail {
 
-// Starts (and ends) a limit on a bare interpreter.
-void beginLimit(lua_State* L, std::uint64_t instructions, std::uint64_t allocatedBytes,
-                std::chrono::nanoseconds time);
-void endLimit(lua_State* L);
-
 // Raises `exhaustedText` once the limit's time is up (or its budget already spent). For C
 // functions that may work long without running a Lua instruction.
 void checkDeadline(lua_State* L);
