@@ -87,6 +87,9 @@ std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};
+        // A finaliser that ran out of time raised into nowhere.
+        if (limit.spent())
+            return {lua::InstructionLimit::exhaustedText};
         return {successText};
     } catch (const lua::error& failure) {
         return {failure.what()};

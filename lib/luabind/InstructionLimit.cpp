@@ -61,6 +61,10 @@ InstructionLimit::~InstructionLimit() {
     anchor.budgetSpent = false;
 }
 
+bool InstructionLimit::spent() const {
+    return detail::budgetSpent(L);
+}
+
 namespace detail {
 
 void checkDeadline(lua_State* L) {
@@ -72,6 +76,16 @@ void checkDeadline(lua_State* L) {
 
 bool budgetSpent(lua_State* L) {
     return StateAnchor::of(L).budgetSpent;
+}
+
+void closeWithin(lua_State* L, std::chrono::nanoseconds time, std::uint64_t allocatedBytes) {
+    StateAnchor& anchor = StateAnchor::of(L);
+    anchor.instructionsLeft = InstructionLimit::unlimitedInstructions;
+    anchor.allocationLeft = allocatedBytes;
+    anchor.budgetSpent = false;
+    anchor.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(time);
+    lua_sethook(L, &countInstructions, LUA_MASKCOUNT, checkInterval);
+    lua_close(L);
 }
 
 } // namespace detail

@@ -36,6 +36,9 @@ public:
     InstructionLimit& operator=(const InstructionLimit&) = delete;
     ~InstructionLimit();
 
+    // Whether the budget ran out, also where the error raised went nowhere (in a finaliser).
+    bool spent() const;
+
 private:
     lua_State* L;
 };
@@ -48,6 +51,9 @@ void checkDeadline(lua_State* L);
 
 // Whether the budget of the limit in force has run out.
 bool budgetSpent(lua_State* L);
+
+// Closes the interpreter, giving the finalisers it runs meanwhile a budget of their own.
+void closeWithin(lua_State* L, std::chrono::nanoseconds time, std::uint64_t allocatedBytes);
 
 } // namespace detail
 

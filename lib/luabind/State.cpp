@@ -1,6 +1,7 @@
 #include "luabind/State.hpp"
 
 #include "luabind/GuardedBase.hpp"
+#include "luabind/InstructionLimit.hpp"
 #include "luabind/Protected.hpp"
 #include "luabind/ReadOnly.hpp"
 #include "luabind/StringLibrary.hpp"
@@ -114,7 +115,7 @@ State::State() : anchor(std::make_shared<detail::StateAnchor>()) {
 State::~State() {
     // Closed first, so references released by finalisers during lua_close leave the state alone.
     anchor->open = false;
-    lua_close(L);
+    detail::closeWithin(L, closingTime, closingBytes);
     anchor->main = nullptr;
 }
 
