@@ -78,12 +78,13 @@ void ScriptEnvironment::clearSavegame() {
 
 std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
     try {
+        // From the load on: finalisers due meanwhile run under the limit too.
+        const lua::InstructionLimit limit(provider.luaState(), lua::InstructionLimit::unlimitedInstructions,
+                                          allocationBudget, timeBudget);
         const lua::LoadResult chunk = provider.load(code);
         if (!chunk)
             return {chunk.message()};
         environment.setOn(chunk.function());
-        const lua::InstructionLimit limit(provider.luaState(), lua::InstructionLimit::unlimitedInstructions,
-                                          allocationBudget, timeBudget);
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};
