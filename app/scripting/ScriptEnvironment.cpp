@@ -34,7 +34,14 @@ bool holds(const std::optional<const orv::Entity*>& slot, const void* address) {
 
 ScriptEnvironment::ScriptEnvironment(orv::ScriptProvider& provider)
     : provider(provider), environment(provider.createEnvironment()) {
-    environment.rawSet("ref", [this](const std::string& address) { return resolveReference(address); });
+    // The interpreter outlives this environment, and a finaliser run as it closes may still call
+    // "ref": it then finds nothing.
+    environment.rawSet("ref",
+                       [alive = std::weak_ptr<const ScriptEnvironment* const>(self)](
+                           const std::string& address) -> const orv::Entity* {
+                           const auto environment = alive.lock();
+                           return environment ? (*environment)->resolveReference(address) : nullptr;
+                       });
 }
 
 void ScriptEnvironment::setCamera(const orv::Entity* entity) {

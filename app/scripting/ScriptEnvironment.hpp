@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,6 +69,9 @@ private:
     std::optional<LoadedSavegame*> savegame;
     std::optional<const orv::Entity*> player;
     std::optional<const orv::Entity*> camera;
+    // Expires with this environment; what Lua keeps of it asks first.
+    std::shared_ptr<const ScriptEnvironment* const> self =
+        std::make_shared<const ScriptEnvironment* const>(this);
 };
 
 } // namespace tarsk
