@@ -52,7 +52,9 @@ void watchLife(lua_State* L, int metatable, UserdataHeader& header) {
     const auto* block =
         static_cast<const WatchBlock*>(static_cast<UserdataHeader*>(lua_touserdata(L, -1))->object);
     lua_pop(L, 1);
-    header.life = block->watch(header.object);
+    // A watch already collected (the state is closing) leaves the life empty: the value is gone.
+    if (block)
+        header.life = block->watch(header.object);
     header.watched = true;
 }
 
