@@ -34,33 +34,40 @@ bool holds(const std::optional<const orv::Entity*>& slot, const void* address) {
 
 ScriptEnvironment::ScriptEnvironment(orv::ScriptProvider& provider)
     : provider(provider), environment(provider.createEnvironment()) {
-    environment.set("ref", [this](const std::string& address) { return resolveReference(address); });
+    // The interpreter outlives this environment, and a finaliser run as it closes may still call
+    // "ref": it then finds nothing.
+    environment.rawSet("ref",
+                       [alive = std::weak_ptr<const ScriptEnvironment* const>(self)](
+                           const std::string& address) -> const orv::Entity* {
+                           const auto environment = alive.lock();
+                           return environment ? (*environment)->resolveReference(address) : nullptr;
+                       });
 }
 
 void ScriptEnvironment::setCamera(const orv::Entity* entity) {
     camera = entity;
-    environment.set("camera", entity);
+    environment.rawSet("camera", entity);
 }
 
 void ScriptEnvironment::clearCamera() {
-    environment.set("camera", lua::nil);
+    environment.rawSet("camera", lua::nil);
     camera.reset();
 }
 
 void ScriptEnvironment::setPlayer(const orv::Entity* entity) {
     player = entity;
-    environment.set("player", entity);
+    environment.rawSet("player", entity);
 }
 
 void ScriptEnvironment::clearPlayer() {
-    environment.set("player", lua::nil);
+    environment.rawSet("player", lua::nil);
     player.reset();
 }
 
 void ScriptEnvironment::setSavegame(LoadedSavegame* game) {
     savegame = game;
     if (!game) {
-        environment.set("savegame", lua::nil);
+        environment.rawSet("savegame", lua::nil);
         return;
     }
     // No members of the loaded game are bound: scripts only pass it around.
@@ -68,24 +75,29 @@ void ScriptEnvironment::setSavegame(LoadedSavegame* game) {
     lua_pushlightuserdata(L, game);
     const lua::Reference value(L, -1);
     lua_pop(L, 1);
-    environment.set("savegame", value);
+    environment.rawSet("savegame", value);
 }
 
 void ScriptEnvironment::clearSavegame() {
-    environment.set("savegame", lua::nil);
+    environment.rawSet("savegame", lua::nil);
     savegame.reset();
 }
 
 std::vector<std::string> ScriptEnvironment::execute(const std::string& code) {
     try {
+        // From the load on: finalisers due meanwhile run under the limit too.
+        const lua::InstructionLimit limit(provider.luaState(), lua::InstructionLimit::unlimitedInstructions,
+                                          allocationBudget, timeBudget);
         const lua::LoadResult chunk = provider.load(code);
         if (!chunk)
             return {chunk.message()};
         environment.setOn(chunk.function());
-        const lua::InstructionLimit limit(provider.luaState(), instructionBudget, allocationBudget);
         const lua::CallResult run = chunk.function().protectedCall();
         if (!run)
             return {run.message()};
+        // A finaliser that ran out of time raised into nowhere.
+        if (limit.spent())
+            return {lua::InstructionLimit::exhaustedText};
         return {successText};
     } catch (const lua::error& failure) {
         return {failure.what()};

@@ -3,7 +3,9 @@
 #include "engine/signals/Signal.hpp"
 #include "luabind/Environment.hpp"
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,15 +22,16 @@ struct LoadedSavegame;
 // The one environment console lines run in. Globals a line assigns stay here for later lines;
 // reads fall through to the interpreter's globals. It publishes "player", "camera" and
 // "savegame" (an opaque value) and the function "ref", which turns the printed address of an
-// entity back into the entity.
+// entity back into the entity. The game writes them raw: a metatable that a line gives the
+// environment never runs for them.
 class ScriptEnvironment {
 public:
     using OutputSignal = smartsignals::Signal<void(const std::vector<std::string>&)>;
     static constexpr const char* successText = "success";
-    // A line that runs longer is stopped with an error, and the game goes on.
-    static constexpr std::uint64_t instructionBudget = 10'000'000;
-    // So is a line that asks for more memory, all its allocations together: work done inside
-    // library functions does not count as instructions.
+    // A line that runs longer, whatever it runs (its code, error handlers, string searches), is
+    // stopped with an error, and the game goes on.
+    static constexpr std::chrono::milliseconds timeBudget{1000};
+    // So is a line that asks for more memory, all its allocations together.
     static constexpr std::uint64_t allocationBudget = std::uint64_t{256} << 20;
 
     // The provider's registration must be complete.
@@ -48,8 +51,8 @@ public:
     void clearSavegame();
 
     // One line: "success", or the error text of loading or running the code. Values the code
-    // returns are dropped. A line is stopped after instructionBudget instructions or once it has
-    // allocated allocationBudget bytes.
+    // returns are dropped. A line is stopped after timeBudget or once it has allocated
+    // allocationBudget bytes.
     std::vector<std::string> execute(const std::string& code);
 
     // The live entity printed as `address`, or null: only entities the environment can vouch for
@@ -66,6 +69,9 @@ private:
     std::optional<LoadedSavegame*> savegame;
     std::optional<const orv::Entity*> player;
     std::optional<const orv::Entity*> camera;
+    // Expires with this environment; what Lua keeps of it asks first.
+    std::shared_ptr<const ScriptEnvironment* const> self =
+        std::make_shared<const ScriptEnvironment* const>(this);
 };
 
 } // namespace tarsk

@@ -13,6 +13,8 @@ std::string badArgument(int index, const std::string& function, const char* reas
 int callCallable(lua_State* L) {
     auto* header = static_cast<UserdataHeader*>(lua_touserdata(L, lua_upvalueindex(1)));
     auto* callable = static_cast<CallableBase*>(header->object);
+    if (!callable)
+        return luaL_error(L, "the function no longer exists");
     // Lua's own errors (raised by API calls below) are not std::exceptions and pass through to
     // the protected call that waits for them; C++ errors are turned into Lua errors here, once
     // the frames that threw them are gone.

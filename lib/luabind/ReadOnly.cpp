@@ -12,10 +12,19 @@ int refuseWrite(lua_State* L) {
     return luaL_error(L, "attempt to change a read-only table (key '%s')", luaL_tolstring(L, 2, nullptr));
 }
 
-// __pairs: next over the contents (upvalue 1).
+// Iterator over the contents (upvalue 1): next(contents, key), whatever table it is given.
+int nextOfContents(lua_State* L) {
+    lua_settop(L, 2);
+    if (lua_next(L, lua_upvalueindex(1)) != 0)
+        return 2;
+    lua_pushnil(L);
+    return 1;
+}
+
+// __pairs: the iterator (upvalue 1) over the view itself, so the contents never reach Lua.
 int pairsOfContents(lua_State* L) {
-    lua_getglobal(L, "next");
     lua_pushvalue(L, lua_upvalueindex(1));
+    lua_pushvalue(L, 1);
     lua_pushnil(L);
     return 3;
 }
@@ -28,6 +37,7 @@ void pushReadOnlyMetatable(lua_State* L, int contents) {
     lua_pushcfunction(L, &refuseWrite);
     lua_setfield(L, -2, "__newindex");
     lua_pushvalue(L, contents);
+    lua_pushcclosure(L, &nextOfContents, 1);
     lua_pushcclosure(L, &pairsOfContents, 1);
     lua_setfield(L, -2, "__pairs");
     lua_pushboolean(L, 0);

@@ -1,7 +1,10 @@
 #include "luabind/State.hpp"
 
+#include "luabind/GuardedBase.hpp"
+#include "luabind/InstructionLimit.hpp"
 #include "luabind/Protected.hpp"
 #include "luabind/ReadOnly.hpp"
+#include "luabind/StringLibrary.hpp"
 #include "luabind/TextChunks.hpp"
 
 #include <cstdlib>
@@ -112,7 +115,7 @@ State::State() : anchor(std::make_shared<detail::StateAnchor>()) {
 State::~State() {
     // Closed first, so references released by finalisers during lua_close leave the state alone.
     anchor->open = false;
-    lua_close(L);
+    detail::closeWithin(L, closingTime, closingBytes);
     anchor->main = nullptr;
 }
 
@@ -126,7 +129,10 @@ void State::open(std::initializer_list<Library> libraries) {
         if (library == Library::base) {
             detail::runProtected(L, &detail::restrictLoadersToText, 0, 0);
             detail::runProtected(L, &detail::replaceRawset, 0, 0);
+            detail::runProtected(L, &detail::guardBaseLibrary, 0, 0);
         }
+        if (library == Library::string)
+            detail::runProtected(L, &detail::boundStringLibrary, 0, 0);
     }
 }
 

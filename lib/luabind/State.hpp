@@ -10,6 +10,8 @@
 
 #include <lua.hpp>
 
+#include <chrono>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -44,13 +46,19 @@ enum class Library { base, string, table, math, utf8, coroutine, os, io, package
 // and print as "Clock: <address>". Converter.hpp lists the other conversions.
 class State {
 public:
+    // What the finalisers that scripts left get together when the state closes.
+    static constexpr std::chrono::milliseconds closingTime{1000};
+    static constexpr std::uint64_t closingBytes = std::uint64_t{256} << 20;
+
     State();
     State(const State&) = delete;
     State& operator=(const State&) = delete;
     ~State();
 
-    // The base library comes with loaders that take text chunks only, and a "rawset" that
-    // respects read-only tables.
+    // The base library comes with loaders that take text chunks only (never from standard
+    // input), a "rawset" that respects read-only tables, an "xpcall" whose handler an exhausted
+    // InstructionLimit skips and a "setmetatable" whose finalisers run under the limit in force. The string
+    // library's pattern functions and rep are ones an InstructionLimit can stop.
     void open(std::initializer_list<Library> libraries);
 
     lua_State* handle() const { return L; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -13,10 +14,12 @@ namespace lua::detail {
 struct StateAnchor : std::enable_shared_from_this<StateAnchor> {
     lua_State* main = nullptr;
     bool open = true;
-    // What an InstructionLimit in force still allows: instructions, and bytes the state may
-    // still grow by (unbounded without a limit).
+    // What an InstructionLimit in force still allows: instructions, bytes the state may still
+    // grow by (unbounded without a limit) and time; and whether it has run out.
     std::uint64_t instructionsLeft = 0;
     std::uint64_t allocationLeft = UINT64_MAX;
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+    bool budgetSpent = false;
 
     static StateAnchor& of(lua_State* L);
 };

@@ -7,6 +7,9 @@
 #include <exception>
 #include <string>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lua::detail {
 
 namespace {
@@ -26,14 +29,23 @@ int loadAsText(lua_State* L) {
     return lua_gettop(L);
 }
 
+// Whether the file is the game's standard input: a regular file can be, for a game started with
+// `< file`, and the console never reads what the game is fed.
+bool isStandardInput(const char* name) {
+    struct stat file {};
+    struct stat input {};
+    return ::stat(name, &file) == 0 && ::fstat(STDIN_FILENO, &input) == 0 && file.st_dev == input.st_dev &&
+           file.st_ino == input.st_ino;
+}
+
 // Pushes the text chunk of the file named by argument 1 and returns true, or pushes the reason
 // and returns false. The file is read like every other file of the game (orv::readRegularFile):
 // a pipe or a device is refused rather than waited on. Without a name Lua would read standard
-// input, which the game never feeds: refused too.
+// input: refused too.
 bool loadTextFile(lua_State* L) {
     const char* name = luaL_optstring(L, 1, nullptr);
-    if (!name) {
-        lua_pushliteral(L, "a file name is needed");
+    if (!name || isStandardInput(name)) {
+        lua_pushliteral(L, "cannot read standard input");
         return false;
     }
     std::string text;

@@ -17,11 +17,13 @@ int collectUserdata(lua_State* L) {
     auto* header = static_cast<UserdataHeader*>(lua_touserdata(L, 1));
     if (!header)
         return 0;
-    if (header->object && header->destroy) {
-        void* object = std::exchange(header->object, nullptr);
+    void* object = std::exchange(header->object, nullptr);
+    if (object && header->destroy)
         header->destroy(object);
-    }
-    header->~UserdataHeader();
+    // The header stays valid, emptied: Lua may still hand the value to code that runs later in
+    // the same collection (or while the state closes), which then finds it gone.
+    header->destroy = nullptr;
+    header->life.reset();
     return 0;
 }
 
@@ -50,7 +52,9 @@ void watchLife(lua_State* L, int metatable, UserdataHeader& header) {
     const auto* block =
         static_cast<const WatchBlock*>(static_cast<UserdataHeader*>(lua_touserdata(L, -1))->object);
     lua_pop(L, 1);
-    header.life = block->watch(header.object);
+    // A watch already collected (the state is closing) leaves the life empty: the value is gone.
+    if (block)
+        header.life = block->watch(header.object);
     header.watched = true;
 }
 
@@ -88,7 +92,7 @@ void* usertypeObject(lua_State* L, int index, const char* key) {
         return nullptr;
     }
     const auto* header = static_cast<UserdataHeader*>(lua_touserdata(L, index));
-    if (header->watched && header->life.expired()) {
+    if (!header->object || (header->watched && header->life.expired())) {
         lua_getfield(L, -1, goneKey);
         std::string message =
             lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : "object no longer exists";

@@ -29,7 +29,8 @@ struct UserdataHeader {
 // What a watched usertype keeps in its metatable: how to watch one of its objects.
 using LifeWatch = std::function<std::weak_ptr<const void>(const void*)>;
 
-// __gc of every layer userdata: destroys an owned object once, then the header.
+// __gc of every layer userdata: destroys an owned object once and empties the header (an empty
+// header is a gone object; its memory is Lua's to free).
 int collectUserdata(lua_State* L);
 
 // Stores the watch and the message for a gone object in the metatable at `metatable`.

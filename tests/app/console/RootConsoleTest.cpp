@@ -4,12 +4,16 @@
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "luabind/InstructionLimit.hpp"
+#include "support/Watchdog.hpp"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <iterator>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -38,8 +42,23 @@ protected:
         harness->frame();
     }
 
+    // Types a line and returns its result line. A line that does not end in time ends the test
+    // binary, so a hang fails rather than stalls the run.
+    static std::string type(const std::string& line) {
+        tarsk::ConsoleAccessGameState* console = child<tarsk::ConsoleAccessGameState>();
+        if (!console)
+            return "no console";
+        const testsupport::Watchdog watchdog(line);
+        console->executeLine(line);
+        return console->getOutput()->getLine(console->getOutput()->getLineAmount() - 1);
+    }
+
     static inline std::unique_ptr<apptest::RootHarness> harness;
 };
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 TEST_F(RootConsoleTest, MusicRunsAsTheSecondChild) {
     ASSERT_GE(root().getSubStates().size(), 2u);
@@ -100,6 +119,77 @@ TEST_F(RootConsoleTest, TheActiveCameraIsPublishedToScripts) {
     root().getActiveCamera().clear();
     EXPECT_EQ(scripts.getEnvironment().get<const orv::Entity*>("camera"), nullptr);
     world.removeMarkedEntities();
+}
+
+TEST_F(RootConsoleTest, WorkNoInstructionCountSeesEndsWithinTheLinesTime) {
+    toggleConsole();
+    const std::string runaway[] = {
+        "xpcall(function() error('x') end, function() while true do end end)",
+        "xpcall(function() while true do end end, function() while true do end end)",
+        "string.find(string.rep('a', 300000), '.-b')",
+        "string.find(string.rep('a', 5000), '.-.-.-.-.-b')",
+        "string.gsub(string.rep('a', 300000), '.-b', '')",
+        "for _ in string.gmatch(string.rep('a', 300000), '.-b') do end",
+        "string.match(string.rep('a', 300000), '(a*)%1b')",
+        "local s = string.rep('a', 1e8) for i = 1, 1e6 do s:find('b', 1, true) end",
+        "setmetatable({}, {__gc = function() while true do end end}) collectgarbage()",
+    };
+    for (const std::string& line : runaway) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(endsWith(type(line), lua::InstructionLimit::exhaustedText)) << line;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10)) << line;
+        EXPECT_EQ(type("marker = 1"), "\tsuccess") << "after " << line;
+    }
+    // Cheap enough to finish: a long plain needle, an empty string repeated.
+    EXPECT_EQ(type("assert(not string.find(string.rep('a', 2e7), string.rep('a', 2e5 - 1) .. 'b', 1, true))"),
+              "\tsuccess");
+    EXPECT_EQ(type("assert(string.rep('', 1e18) == '')"), "\tsuccess");
+    EXPECT_EQ(
+        type("setmetatable({}, {__gc = function() finalised = true end}) collectgarbage() assert(finalised)"),
+        "\tsuccess");
+    toggleConsole();
+}
+
+TEST_F(RootConsoleTest, ALineNeverReadsStandardInput) {
+    // Standard input as a pipe that stays open and silent: a read waits for good.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const int savedInput = ::dup(STDIN_FILENO);
+    ::dup2(pipeEnds[0], STDIN_FILENO);
+    toggleConsole();
+    EXPECT_TRUE(endsWith(type("dofile()"), "cannot read standard input"));
+    EXPECT_EQ(type("assert(loadfile() == nil and loadfile('/dev/stdin') == nil)"), "\tsuccess");
+    toggleConsole();
+    ::dup2(savedInput, STDIN_FILENO);
+    for (int fd : {savedInput, pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
+}
+
+TEST_F(RootConsoleTest, TheSandboxHoldsThroughPairsAndTheEnvironmentsMetatable) {
+    toggleConsole();
+    for (const char* table : {"string", "_G", "game.DayTime"})
+        EXPECT_EQ(type(std::string("local _, t = pairs(") + table +
+                       ") assert(not pcall(rawset, t, 'x', 1)) " +
+                       "assert(not pcall(function() t.x = 1 end))"),
+                  "\tsuccess")
+            << table;
+    // The game's own writes into the environment never run what a line put there.
+    EXPECT_EQ(type("setmetatable(_ENV, {__index = _G, __newindex = function() while true do end end})"),
+              "\tsuccess");
+    orv::World world;
+    auto entity = std::make_unique<orv::Entity>();
+    entity->init();
+    const orv::Entity* camera = world.addEntity(std::move(entity));
+    {
+        const testsupport::Watchdog watchdog("the game's write of camera");
+        root().getActiveCamera().set(const_cast<orv::Entity*>(camera));
+        EXPECT_EQ(root().getScriptEnvironment().getEnvironment().rawGet<const orv::Entity*>("camera"),
+                  camera);
+        root().getActiveCamera().clear();
+    }
+    EXPECT_EQ(type("setmetatable(_ENV, {__index = _G})"), "\tsuccess");
+    world.removeMarkedEntities();
+    toggleConsole();
 }
 
 } // namespace

@@ -137,3 +137,25 @@ TEST_F(ScriptEnvironmentTest, EnvironmentsNeedACompletedRegistration) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ScriptEnvironmentLifetime, RefCalledAsTheInterpreterClosesAfterTheEnvironmentFindsNothing) {
+    orv::World world;
+    const orv::Entity* player = world.addEntity(initialisedEntity());
+    auto provider = std::make_unique<orv::ScriptProvider>();
+    tarsk::registerScriptBindings(*provider);
+    provider->completeRegistration();
+    auto scripts = std::make_unique<tarsk::ScriptEnvironment>(*provider);
+    scripts->setPlayer(player);
+    ASSERT_EQ(scripts->execute("local r, p = ref, tostring(player):match('0x%x+') assert(r(p) == player) "
+                               "kept = setmetatable({}, {__gc = function() print('ref gives', r(p)) end})"),
+              success);
+    const lua::Reference kept = scripts->getEnvironment().rawGet<lua::Reference>("kept");
+    scripts.reset();
+    testing::internal::CaptureStdout();
+    provider.reset();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ref gives\tnil\n");
+}
+
+} // namespace

@@ -1,9 +1,11 @@
 // What a script can do to the interpreter and to other scripts: no precompiled chunks, no
 // endless runs, no changes to shared tables, no use of objects that died.
 #include "LuaTestSupport.hpp"
+#include "support/Watchdog.hpp"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -154,4 +156,32 @@ TEST(LuabindContainment, AWatchedObjectThatDiedIsAnErrorNotAnAccess) {
     EXPECT_THROW(state.globals().get<Lamp*>("keep"), lua::error);
     // Comparing and printing never reach the object.
     EXPECT_EQ(run(state, "assert(keep == lamp and tostring(keep):find('Lamp') == 1)"), "success");
+}
+
+TEST(LuabindContainment, FinalisersLeftAtCloseRunWithinABudgetAndFindCollectedValuesGone) {
+    struct Lamp {
+        std::shared_ptr<const int> life = std::make_shared<const int>(0);
+    };
+    std::string seen;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        const testsupport::Watchdog watchdog("closing a state with finalisers left");
+        lua::State state;
+        state.open({lua::Library::base});
+        state.newUsertype<Lamp>("Lamp", lua::noConstructor, "on", [](const Lamp&) { return true; });
+        state.watchUsertype<Lamp>([](const Lamp& lamp) { return std::weak_ptr<const void>(lamp.life); },
+                                  "lamp no longer exists");
+        state.globals().set("note", [&seen](const std::string& text) { seen = text; });
+        // Finalisers run in the reverse order of setmetatable: the endless one last, and the
+        // other after the lamp's value (made later) was collected.
+        ASSERT_EQ(run(state, "endless = setmetatable({}, {__gc = function() while true do end end}) "
+                             "user = setmetatable({}, {__gc = function() "
+                             "note(select(2, pcall(function() return keep:on() end))) end})"),
+                  "success");
+        auto lamp = std::make_unique<Lamp>();
+        state.globals().set("keep", lamp.get());
+        lamp.reset();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, lua::State::closingTime * 3);
+    EXPECT_TRUE(mentions(seen, "lamp no longer exists")) << seen;
 }
