@@ -39,6 +39,7 @@ inline const std::string fighter = "fighter";
 inline const std::string item = "item";
 inline const std::string inventory = "inventory";
 inline const std::string spawner = "spawner";
+inline const std::string cooking = "cooking";
 inline const std::string levelSkill = "levelSkill";
 inline const std::string dialogueSender = "DialogueSenderComponent";
 inline const std::string dialogueReceiver = "DialogueReceiverComponent";

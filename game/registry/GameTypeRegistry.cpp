@@ -27,6 +27,7 @@
 #include "game/lights/LoadLight.hpp"
 #include "game/navigation/NavigationSystem.hpp"
 #include "game/needs/AgricultureSystem.hpp"
+#include "game/needs/CookingComponent.hpp"
 #include "game/needs/NeedsComponent.hpp"
 #include "game/needs/NeedsSystem.hpp"
 #include "game/orientation/OrientationComponent.hpp"
@@ -73,6 +74,9 @@ orv::ComponentFactories buildComponentRegistry(const RegistryServices& services)
     factories.emplace(id::component::render, orv::bindTypeIndex<RenderComponent>(&RenderComponent::fromJson));
     factories.emplace(id::component::spawner,
                       orv::bindTypeIndex<SpawnerComponent>(&SpawnerComponent::fromJson));
+    factories.emplace(id::component::cooking, orv::bindTypeIndex<CookingComponent>(
+                                                  &CookingComponent::fromJson, std::cref(services.items),
+                                                  std::cref(services.random)));
     factories.emplace(id::component::terrain, orv::bindTypeIndex<TerrainComponent>(
                                                   &TerrainComponent::fromJson, std::cref(services.tileset)));
     factories.emplace(id::component::physics,

@@ -1,10 +1,13 @@
 #include "game/ai/nodes/debug_ExecuteAttackNode.hpp"
 
 #include "engine/ecs/Entity.hpp"
+#include "engine/ecs/World.hpp"
 #include "game/ai/NodeInputs.hpp"
+#include "game/ai/WorldOf.hpp"
 #include "game/combat/Attack.hpp"
 #include "game/combat/AttackManager.hpp"
 #include "game/combat/FighterComponent.hpp"
+#include "game/time/TimeSystem.hpp"
 
 namespace tarsk {
 
@@ -12,12 +15,23 @@ debug_ExecuteAttackNode::debug_ExecuteAttackNode(const std::string& name, const 
                                                  const AttackManager& attacks)
     : EntityInjectedBTNode(name, config), attacks(attacks) {}
 
+debug_ExecuteAttackNode::~debug_ExecuteAttackNode() = default;
+
 bt::NodeStatus debug_ExecuteAttackNode::tick() {
     static_cast<void>(requiredInput<const orv::Entity*>(*this, "target"));
-    const auto attackId = requiredInput<std::string>(*this, "attackId");
+    const auto id = requiredInput<std::string>(*this, "attackId");
     const orv::Entity& owner = requireOwner();
-    const std::unique_ptr<Attack> attack = attacks.createAttack(attackId);
-    if (!attack)
+    if (!attack || id != attackId) {
+        clock.disconnectAll();
+        attack = attacks.createAttack(id);
+        attackId = id;
+        if (!attack)
+            return bt::NodeStatus::FAILURE;
+        TimeSystem* time = worldOf(owner).getSystem<TimeSystem>();
+        time->getTickSignal().connectTracked(clock,
+                                             [this, time] { attack->updateCooldown(time->getFrameTime()); });
+    }
+    if (!attack->isReady())
         return bt::NodeStatus::FAILURE;
     owner.getComponent<FighterComponent>()->requestAttack(attack.get());
     return bt::NodeStatus::SUCCESS;

@@ -221,6 +221,11 @@ sf::Vector2i Autopilot::toPixel(sf::Vector2f world) const {
         world * 16.f, camera->getComponent<tarsk::CameraComponent>()->getView());
 }
 
+const sf::View* Autopilot::cameraView() const {
+    const orv::Entity* camera = harness.root->getActiveCamera().getCamera();
+    return camera ? &camera->getComponent<tarsk::CameraComponent>()->getView() : nullptr;
+}
+
 const orv::Entity* Autopilot::nearest(const EntityTest& test) const {
     const sf::Vector2f from = playerPosition();
     const orv::Entity* best = nullptr;

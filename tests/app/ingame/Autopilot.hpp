@@ -4,6 +4,7 @@
 #include "app/support/RootHarness.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 
+#include <SFML/Graphics/View.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
@@ -65,6 +66,9 @@ public:
     orv::World& playerWorld() const;
     // A world point as a window pixel, through the active camera.
     sf::Vector2i toPixel(sf::Vector2f world) const;
+    // The active camera's view, or null without one.
+    const sf::View* cameraView() const;
+    bool leftHeld() const { return device.buttons.contains(sf::Mouse::Left); }
 
     // The nearest entity of the player's world that passes the test, or null.
     const orv::Entity* nearest(const EntityTest& test) const;
@@ -93,6 +97,18 @@ public:
 
     long long getFrameCount() const { return frameCount; }
 
+    // The keys that push the player towards the target this frame (none inside the dead zone).
+    void steer(sf::Vector2f towards, float deadZone);
+    void holdOnly(const std::vector<sf::Keyboard::Key>& keys);
+    // The way to go this frame: straight towards the goal, or sideways for a while once the
+    // player stopped getting closer.
+    sf::Vector2f detour(sf::Vector2f towards);
+    void resetDetour();
+    void setRight(bool down);
+    void releaseAll();
+    // Names the phase in the report when the game closes.
+    void setPhase(const std::string& name) { phase = name; }
+
 private:
     // Where the player was last seen, for the report when the game closes.
     struct Sighting {
@@ -102,15 +118,7 @@ private:
         float health = 0.f;
     };
 
-    // The keys that push the player towards the target this frame (none inside the dead zone).
-    void steer(sf::Vector2f towards, float deadZone);
-    void holdOnly(const std::vector<sf::Keyboard::Key>& keys);
-    // The way to go this frame: straight towards the goal, or sideways for a while once the
-    // player stopped getting closer.
-    sf::Vector2f detour(sf::Vector2f towards);
-    void resetDetour();
     void pushButton(sf::Event::EventType type, sf::Mouse::Button button);
-    void setRight(bool down);
     // One frame with Space pressed: the attack goes at the start of it.
     void strike(bool withSwing);
     // The centre of the entity's sprite, or its position without one.
@@ -122,7 +130,6 @@ private:
     // Whether a blow now would go towards the entity.
     bool faces(const orv::Entity& target) const;
     void watchPlayer();
-    void releaseAll();
 
     RootHarness& harness;
     DeviceState& device;

@@ -1,43 +1,22 @@
-#include "app/ingame/Autopilot.hpp"
-#include "app/ingame/IngameBaseGameState.hpp"
-#include "app/menu/MainMenuGameState.hpp"
+#include "app/ingame/StoryGame.hpp"
 #include "app/player/ActivePlayerGameState.hpp"
-#include "app/savegame/LoadedSavegameGameState.hpp"
 #include "app/screens/ActivePlayerGameStateUI.hpp"
 #include "app/screens/ActivePlayerQuestLogGameState.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/World.hpp"
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/ecs/WorldManager.hpp"
-#include "engine/transform/TransformationComponent.hpp"
-#include "game/combat/FighterComponent.hpp"
 #include "game/dialogue/DialogueReceiverComponent.hpp"
-#include "game/dialogue/DialogueSenderComponent.hpp"
-#include "game/health/HealthComponent.hpp"
-#include "game/inventory/InventoryComponent.hpp"
-#include "game/items/Item.hpp"
-#include "game/items/ItemComponent.hpp"
-#include "game/missions/Mission.hpp"
-#include "game/portals/PortalComponent.hpp"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
-#include <algorithm>
-#include <cmath>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 namespace {
 
+using namespace apptest::story;
 using tarsk::MissionState;
-using LoadedGame = tarsk::LoadedSavegameGameState<tarsk::IngameBaseGameState<1>>;
-using Lines = std::vector<std::string>;
-
-const std::string KillMission = "Mission_Demo_Kill_Some_Frogs";
-const std::string WoodMission = "Mission_Demo_Collect_Some_Wood";
-const std::string ArtifactMission = "Mission_Retrieve_Dungeon_Artifact";
 
 const Lines Block1 = {"Hello, welcome to Frog Island.",
                       "On this sacred island there are many frogs!",
@@ -64,130 +43,6 @@ const Lines DungeonLines = {
     "To prepare you for this, I want to teach you a special ability: \nHold RIGHT CLICK while attacking to "
     "execute a SWING ATTACK.",
     "The swing is more powerful and has a bigger reach, but be careful, it also has a longer cooldown."};
-
-bool speaks(const orv::Entity& entity, const std::string& dialogue) {
-    const auto* sender = entity.findComponent<tarsk::DialogueSenderComponent>();
-    return sender && sender->getDialogueFactoryId() == dialogue;
-}
-
-bool holdsItem(const orv::Entity& entity, const std::string& itemId) {
-    const auto* item = entity.findComponent<tarsk::ItemComponent>();
-    return item && item->hasItem() && item->getItem()->getId() == itemId;
-}
-
-// Anything that fights and can be killed, but not a character one talks to.
-bool isEnemy(const orv::Entity& entity) {
-    const auto* health = entity.findComponent<tarsk::HealthComponent>();
-    return health && !health->isDead() && entity.findComponent<tarsk::FighterComponent>() &&
-           !entity.findComponent<tarsk::DialogueReceiverComponent>();
-}
-
-bool leadsAway(const orv::Entity& entity, std::uint32_t world) {
-    const auto* portal = entity.findComponent<tarsk::PortalComponent>();
-    return portal && portal->hasTarget() && portal->getTarget().first != world;
-}
-
-int countItems(const orv::Entity& player, const std::string& itemId) {
-    return player.getComponent<tarsk::InventoryComponent>()->getInventory().countItemsById(itemId);
-}
-
-using Path = std::vector<sf::Vector2f>;
-
-// The island's paths as the game file was laid out from, by name, from the start outwards.
-std::map<std::string, Path> islandPaths() {
-    const std::string file = std::string(ORV_SOURCE_DIR) + "/tools/gamefile/layout.json";
-    std::ifstream stream(file);
-    if (!stream)
-        throw std::runtime_error("cannot read " + file);
-    const nlohmann::json layout = nlohmann::json::parse(stream);
-    std::map<std::string, Path> paths;
-    for (const nlohmann::json& path : layout.at("worlds").at(0).at("paths")) {
-        Path& points = paths[path.at("name").get<std::string>()];
-        for (const nlohmann::json& point : path.at("points"))
-            points.emplace_back(point.at(0).get<float>(), point.at(1).get<float>());
-    }
-    return paths;
-}
-
-Path reversed(Path path) {
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
-// The shipped game in a scratch run folder, played through the root state's window and input.
-struct Game {
-    explicit Game(const std::string& gameFile = {})
-        : harness({}, apptest::RunFolder::Content::Shipped), pilot(harness, device) {
-        device.windowSize = {1280, 720};
-        if (!gameFile.empty())
-            harness.folder.writeGameFile(gameFile);
-        harness.root->setInputDevice(std::make_unique<apptest::ScriptedInputDevice>(device));
-        harness.start();
-        pilot.frames(2);
-        // As a player starts it: the menu's button, clicked.
-        pilot.clickWidget(*pilot.menu().getNewGameButton());
-        if (!pilot.playerState())
-            pilot.stalled("New Game", "no game started");
-        pilot.frames(2);
-    }
-    ~Game() { harness.root->close(); }
-
-    MissionState state(const std::string& mission) {
-        return pilot.playerState()->getMissions().findMission(mission)->getState();
-    }
-    LoadedGame& loadedGame() { return dynamic_cast<LoadedGame&>(*pilot.menu().getSubStates().front()); }
-    std::uint32_t playerWorldId() { return pilot.playerState()->getPlayerContainer()->getId(); }
-
-    const orv::Entity& find(const std::string& phase, const apptest::Autopilot::EntityTest& test) {
-        const orv::Entity* found = pilot.nearest(test);
-        if (!found)
-            pilot.stalled(phase, "nothing to go to in this world");
-        return *found;
-    }
-    Lines talkToOldMan(const std::string& phase, const std::string& dialogue = "OLD_MAN_DIALOGUE_01") {
-        return pilot.talkTo(phase, find(phase, [&](const orv::Entity& e) { return speaks(e, dialogue); }));
-    }
-    // Into the portal that leads out of this world; returns the world it led to.
-    std::uint32_t travelThrough(const std::string& phase, std::uint32_t from) {
-        const orv::Entity& portal = find(phase, [&](const orv::Entity& e) { return leadsAway(e, from); });
-        const std::uint32_t to = portal.getComponent<tarsk::PortalComponent>()->getTarget().first;
-        const sf::Vector2f at = portal.getComponent<orv::TransformationComponent>()->getPositionXY();
-        // Onto the portal until it carries the player away.
-        pilot.walkTo(phase, at, 0.f, [&] { return playerWorldId() == to; });
-        return to;
-    }
-    sf::Vector2f portalTo(std::uint32_t world) {
-        const orv::Entity& portal = find("portal", [&](const orv::Entity& e) {
-            return leadsAway(e, playerWorldId()) &&
-                   e.getComponent<tarsk::PortalComponent>()->getTarget().first == world;
-        });
-        return portal.getComponent<orv::TransformationComponent>()->getPositionXY();
-    }
-    bool enemyWithin(float distance) {
-        const orv::Entity* enemy = pilot.nearest(isEnemy);
-        if (!enemy)
-            return false;
-        const sf::Vector2f d =
-            enemy->getComponent<orv::TransformationComponent>()->getPositionXY() - pilot.playerPosition();
-        return std::hypot(d.x, d.y) < distance;
-    }
-    const orv::Entity* strongestEnemy() {
-        const orv::Entity* strongest = nullptr;
-        for (const auto& entity : pilot.playerWorld().getEntities()) {
-            if (isEnemy(*entity) &&
-                (!strongest || entity->getComponent<tarsk::HealthComponent>()->getMaxHealth() >
-                                   strongest->getComponent<tarsk::HealthComponent>()->getMaxHealth()))
-                strongest = entity.get();
-        }
-        if (!strongest)
-            pilot.stalled("boss", "no enemy in this world");
-        return strongest;
-    }
-
-    apptest::DeviceState device;
-    apptest::RootHarness harness;
-    apptest::Autopilot pilot;
-};
 
 TEST(Playthrough, TheStoryIsPlayedToItsEndAndItsSaveLoadsAgain) {
     const std::map<std::string, Path> paths = islandPaths();

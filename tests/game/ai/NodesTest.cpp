@@ -243,14 +243,21 @@ TEST(FindTarget, ReachesExactlyToTheMaximumAndKeepsTheFirstOfEquals) {
     EXPECT_EQ(scene.target(), nullptr);
 }
 
-TEST(debug_ExecuteAttack, PerformsAFreshAttackThroughTheFighterEveryTick) {
+TEST(debug_ExecuteAttack, StrikesThroughTheFighterOnlyOnceTheAttacksCooldownHasPassed) {
     Fight fight(R"(<debug_ExecuteAttack target="{target}" attackId="FROG_DEFAULT_ATTACK"/>)");
     const orv::Entity* victim = fight.fighter({0.8f, 0}, {"PLAYER"});
     fight.blackboard().set("target", victim);
-    EXPECT_EQ(fight.tick(), Status::SUCCESS);
-    EXPECT_EQ(fight.tick(), Status::SUCCESS); // no cooldown holds the second blow back
-    EXPECT_FLOAT_EQ(of<tarsk::HealthComponent>(victim)->getHealth(), 60.f);
+    // The attack made in the first tick cools down for its 2 s of frame time before the first blow.
+    EXPECT_EQ(fight.tick(), Status::FAILURE);
+    for (int i = 1; i < 128; ++i)
+        ASSERT_EQ(fight.frame(), Status::FAILURE) << "frame " << i;
+    EXPECT_EQ(fight.frame(), Status::SUCCESS);
+    EXPECT_EQ(fight.tick(), Status::FAILURE) << "no cooldown held the second blow back";
+    EXPECT_FLOAT_EQ(of<tarsk::HealthComponent>(victim)->getHealth(), 80.f);
     EXPECT_FLOAT_EQ(of<tarsk::HealthComponent>(fight.agent)->getHealth(), 100.f);
+    for (int i = 1; i < 128; ++i)
+        ASSERT_EQ(fight.frame(), Status::FAILURE) << "frame " << i << " after the blow";
+    EXPECT_EQ(fight.frame(), Status::SUCCESS);
 
     Fight unknown(R"(<debug_ExecuteAttack target="{target}" attackId="NO_SUCH_ATTACK"/>)");
     const orv::Entity* spared = unknown.fighter({0.8f, 0}, {"PLAYER"});

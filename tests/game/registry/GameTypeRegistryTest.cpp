@@ -46,6 +46,7 @@
 #include "game/time/TimeSystem.hpp"
 
 #include "game/needs/AgricultureSystem.hpp"
+#include "game/needs/CookingComponent.hpp"
 #include "game/needs/NeedsComponent.hpp"
 #include "game/needs/NeedsSystem.hpp"
 
@@ -100,11 +101,13 @@ struct Registries {
 };
 
 // One row of a registration table: the stored name, and for classes that exist the type the
-// object must be filed under, with a record its factory accepts.
+// object must be filed under, with a record its factory accepts. An object that is read but
+// never written has no saved name to check.
 struct Row {
     std::string name;
     std::optional<std::type_index> type;
     json sample = json::object();
+    bool written = true;
 };
 
 json lightRecord() {
@@ -168,6 +171,7 @@ std::vector<Row> componentTable() {
         {"portal", typeid(tarsk::PortalComponent), json::object()},
         {"ai", typeid(tarsk::AiComponent), {{"behavior", "frog"}, {"maxDetectionRadius", 4.0}}},
         {"needs", typeid(tarsk::NeedsComponent), {{"first", 30.0}, {"second", 60.0}}},
+        {"cooking", typeid(tarsk::CookingComponent), json::object(), false},
     };
 }
 
@@ -216,7 +220,9 @@ void walk(const Factories& factories, const std::vector<Row>& table, const std::
         ASSERT_NE(object, nullptr);
         EXPECT_EQ(type, *row.type);
         EXPECT_EQ(std::type_index(typeid(*object)), *row.type);
-        EXPECT_EQ(nameOf(*object), row.name);
+        if (row.written) {
+            EXPECT_EQ(nameOf(*object), row.name);
+        }
     }
     for (const auto& [name, factory] : factories)
         EXPECT_TRUE(known.contains(name)) << name << " is registered but not in the table";

@@ -19,6 +19,7 @@
 #include "game/health/HealthComponent.hpp"
 #include "game/items/Item.hpp"
 #include "game/items/ItemComponent.hpp"
+#include "game/needs/CookingComponent.hpp"
 #include "game/orientation/OrientationComponent.hpp"
 #include "game/portals/GlobalPortalSystem.hpp"
 #include "game/portals/PortalComponent.hpp"
@@ -189,6 +190,22 @@ TEST_F(ShippedGameFile, TheStoryStandsOnTheIslandAndInTheDungeon) {
     EXPECT_LT(distance(positionOf(*artifacts.front()), positionOf(*chests.front())), 2.5f);
 }
 
+TEST_F(ShippedGameFile, TheFireplaceBesideTheOldManCooksAlsoWhenSavedAndReadAgain) {
+    const auto fireplaces = entitiesWith(world(0), [](const orv::Entity& e) {
+        const auto* sprite = e.findComponent<tarsk::SpriteComponent>();
+        return sprite && sprite->getTextureId() == "./data/tex/fireplace.png";
+    });
+    ASSERT_EQ(fireplaces.size(), 1u);
+    EXPECT_LT(distance(positionOf(*fireplaces.front()), layout.playerStart), 6.f);
+    const auto saved =
+        content.serialization.entityFromJson(orv::SerializationManager::entityToJson(*fireplaces.front()));
+    for (const orv::Entity* fireplace : {fireplaces.front(), static_cast<const orv::Entity*>(saved.get())}) {
+        ASSERT_TRUE(fireplace->hasComponent<tarsk::CookingComponent>());
+        const std::string dish = fireplace->getComponent<tarsk::CookingComponent>()->cook()->getId();
+        EXPECT_TRUE(dish == "FISH_COOKED" || dish == "FISH_BURNED") << dish;
+    }
+}
+
 TEST_F(ShippedGameFile, PathsAreLaidAndClearAndTheWoodLiesAlongTheDirtPath) {
     orv::World& island = world(0);
     const orv::Tilemap& tiles =
@@ -221,7 +238,7 @@ TEST_F(ShippedGameFile, PathsAreLaidAndClearAndTheWoodLiesAlongTheDirtPath) {
 }
 
 TEST_F(ShippedGameFile, FrogsHuntOnTheirGroundAndTheBossIsTheHardestToBeat) {
-    // Spawners of hunting frogs near the wood path's end keep the frogs' ground populated.
+    // Spawners of hunting frogs along the wood path keep the frogs' ground populated.
     const gamefile::PathLayout& wood = path("wood");
     EXPECT_LT(wood.points.back().y, wood.points.front().y - 10.f) << "the wood path leads north";
     int frogsAtStart = 0;
@@ -229,7 +246,7 @@ TEST_F(ShippedGameFile, FrogsHuntOnTheirGroundAndTheBossIsTheHardestToBeat) {
              world(0), [](const orv::Entity& e) { return e.hasComponent<tarsk::SpawnerComponent>(); })) {
         const tarsk::SpawnerSettings& settings = tree->getComponent<tarsk::SpawnerComponent>()->getSettings();
         EXPECT_EQ(settings.entityIdToSpawn, "hunting_frog");
-        EXPECT_LT(distance(positionOf(*tree), wood.points.back()), 10.f);
+        EXPECT_LT(gamefile::distanceToPath(wood, positionOf(*tree)), 6.f);
         frogsAtStart += settings.maxConcurrentlySpawnedEntities;
     }
     EXPECT_GE(frogsAtStart, 5) << "the first fill of the spawners";
@@ -290,6 +307,44 @@ TEST_F(ShippedGameFile, FrogsFillTheirGroundAtOnceAndBiteAPlayerWhoComesClose) {
     }
     EXPECT_LT(health.getHealth(), health.getMaxHealth()) << "no frog bit within ten seconds";
     EXPECT_GT(health.getHealth(), 0.f);
+}
+
+TEST_F(ShippedGameFile, AFrogBitesAtThePaceOfItsBitesCooldownAlsoWhenItsPreyStepsAwayAndBack) {
+    orv::World& island = world(0);
+    runFrame(island);
+    const orv::Entity& frog = *entitiesWith(island, [](const orv::Entity& e) {
+                                   return e.hasComponent<tarsk::AiComponent>();
+                               }).front();
+    auto made = tarsk::createPlayerEntity(content.resources, content.animations);
+    made->getComponent<orv::TransformationComponent>()->setPositionXY(positionOf(frog) +
+                                                                      sf::Vector2f(0.8f, 0.f));
+    made->addComponent<orv::PersistenceComponent>(false);
+    made->init();
+    const orv::Entity* player = island.addEntity(std::move(made));
+    const auto& health = *player->getComponent<tarsk::HealthComponent>();
+    b2Body* body = player->getComponent<orv::PhysicsComponent>()->getBody();
+
+    // Frames of 1/60 s in which a bite landed. After the first bite the player steps out of the
+    // frog's sight for half a second and back beside it.
+    std::vector<int> bites;
+    float last = health.getHealth();
+    // Stopped short of a deadly bite: a dead player leaves the world.
+    for (int frame = 1; frame <= 9 * 60 && health.getHealth() > 20.f; ++frame) {
+        runFrame(island);
+        if (health.getHealth() < last)
+            bites.push_back(frame);
+        last = health.getHealth();
+        if (bites.size() == 1 && frame == bites.front() + 1)
+            body->SetTransform(body->GetPosition() + b2Vec2(10.f, 0.f), 0.f);
+        if (bites.size() == 1 && frame == bites.front() + 31) {
+            const sf::Vector2f beside = positionOf(frog) + sf::Vector2f(0.8f, 0.f);
+            body->SetTransform({beside.x, beside.y}, 0.f);
+        }
+    }
+    ASSERT_GE(bites.size(), 3u) << "the frog stopped biting";
+    EXPECT_GE(bites.front(), 120) << "the first bite came before the bite had cooled down";
+    for (std::size_t i = 1; i < bites.size(); ++i)
+        EXPECT_GE(bites[i] - bites[i - 1], 120) << "bite " << i + 1 << " came early";
 }
 
 TEST_F(ShippedGameFile, APunchPushesAFrogAStepAndTheDungeonWallsHoldFromBothSides) {

@@ -88,7 +88,11 @@ nlohmann::json GameFileBuilder::build() {
     nlohmann::json document = nlohmann::json::object();
     document["global"] = orv::worldManagerToJson(manager);
     document["PlayerWorldContainer"] = layout.playerWorld;
-    document["PlayerData"] = orv::SerializationManager::entityToJson(*player);
+    nlohmann::json playerData = orv::SerializationManager::entityToJson(*player);
+    playerData["components"].merge_patch(layout.playerComponents);
+    // Read back as the game reads it: a record the player's components refuse fails here.
+    content.serialization.entityFromJson(playerData);
+    document["PlayerData"] = std::move(playerData);
     document["Missions_Data"] = missions.toJson();
     return document;
 }

@@ -65,6 +65,7 @@ StoryLayout StoryLayout::fromJson(const json& data) {
     layout.seed = data.at("seed").get<std::uint32_t>();
     layout.playerWorld = data.at("player").at("world").get<std::uint32_t>();
     layout.playerStart = readPoint(data.at("player").at("at"));
+    layout.playerComponents = data.at("player").value("components", json::object());
     for (const json& world : data.at("worlds"))
         layout.worlds.push_back(readWorld(world));
     return layout;

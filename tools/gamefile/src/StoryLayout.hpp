@@ -48,6 +48,8 @@ struct StoryLayout {
     std::uint32_t seed = 0;
     std::uint32_t playerWorld = 0;
     sf::Vector2f playerStart;
+    // Merged over the new player's saved component records (a health for the whole story).
+    nlohmann::json playerComponents = nlohmann::json::object();
     std::vector<WorldLayout> worlds;
 
     static StoryLayout fromJson(const nlohmann::json& data);
