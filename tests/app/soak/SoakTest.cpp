@@ -54,12 +54,14 @@ const sf::Vector2f FrogGround{PathX, 22.5f};
 constexpr float EngageDistance = 10.f;
 constexpr float StrikeDistance = 1.1f;
 constexpr float PunchReach = 1.7f;
-constexpr int FramesBetweenPunches = 2;
+// A frog bites once its bite has cooled down, two seconds after it came: punches 0.8 s apart
+// leave it alive long enough to, so both sides of the fight run.
+constexpr int FramesBetweenPunches = 24;
 constexpr int SampleEvery = 25;
 // Fewer samples than this give no settled early floor.
 constexpr std::size_t MinSamples = 12;
-// The spawners' limits: three frog trees of two frogs each.
-constexpr std::size_t MostSpawned = 6;
+// The spawners' limits: five frog trees of one frog each.
+constexpr std::size_t MostSpawned = 5;
 constexpr std::size_t HeapFloorRise = 128 * 1024;
 
 std::size_t heapInUse() {
