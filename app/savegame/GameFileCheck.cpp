@@ -1,6 +1,7 @@
 #include "app/savegame/GameFileCheck.hpp"
 
 #include "app/player/PlayerWorldNeeds.hpp"
+#include "engine/common/JsonMember.hpp"
 #include "engine/common/JsonNumber.hpp"
 #include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/WorldContainer.hpp"
@@ -14,26 +15,15 @@
 
 namespace tarsk {
 
-namespace {
-
-const nlohmann::json* member(const nlohmann::json& object, const std::string& key) {
-    if (!object.is_object())
-        return nullptr;
-    const auto it = object.find(key);
-    return it == object.end() ? nullptr : &*it;
-}
-
-} // namespace
-
 void GameFileCheck::check(LoadedSavegame& savegame) const {
     orv::WorldManager& worlds = *savegame.worldManager;
     const nlohmann::json& data = savegame.data;
     orv::readFromFile(savegame.file.string(), [&] {
         // The world reader took these apart already: what is here has the shapes it needs.
-        const nlohmann::json* global = member(data, "global");
-        const nlohmann::json* containers = global ? member(*global, "worldContainers") : nullptr;
+        const nlohmann::json* global = orv::findMember(data, "global");
+        const nlohmann::json* containers = global ? orv::findMember(*global, "worldContainers") : nullptr;
         for (std::size_t i = 0; containers && i < containers->size(); ++i) {
-            const nlohmann::json* entities = member((*containers)[i], "entities");
+            const nlohmann::json* entities = orv::findMember((*containers)[i], "entities");
             for (std::size_t j = 0; entities && j < entities->size(); ++j) {
                 orv::readUnderKey("global", [&] {
                     orv::readUnderElement("worldContainers", i, [&] {
@@ -45,14 +35,14 @@ void GameFileCheck::check(LoadedSavegame& savegame) const {
                 });
             }
         }
-        if (const nlohmann::json* player = member(data, "PlayerData")) {
-            if (const nlohmann::json* components = member(*player, "components"))
+        if (const nlohmann::json* player = orv::findMember(data, "PlayerData")) {
+            if (const nlohmann::json* components = orv::findMember(*player, "components"))
                 orv::readUnderKey("PlayerData", [&] {
                     orv::readUnderKey("components", [&] { checkEntity(*components, worlds); });
                 });
         }
         // Without a stored number the player starts in the first world.
-        const nlohmann::json* stored = member(data, "PlayerWorldContainer");
+        const nlohmann::json* stored = orv::findMember(data, "PlayerWorldContainer");
         orv::readUnderKey("PlayerWorldContainer", [&] {
             const std::uint32_t id = stored && stored->is_number()
                                          ? orv::jsonNumber<std::uint32_t>(*stored, "PlayerWorldContainer")
@@ -65,7 +55,7 @@ void GameFileCheck::check(LoadedSavegame& savegame) const {
 void GameFileCheck::checkEntity(const nlohmann::json& components, orv::WorldManager& worlds) const {
     const nlohmann::json resolved = blueprints.resolveComponents(components);
     references.check(resolved);
-    const nlohmann::json* portal = member(resolved, id::component::portal);
+    const nlohmann::json* portal = orv::findMember(resolved, id::component::portal);
     if (!portal)
         return;
     const std::unique_ptr<PortalComponent> read = PortalComponent::fromJson(*portal);

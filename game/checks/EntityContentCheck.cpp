@@ -1,6 +1,7 @@
 #include "game/checks/EntityContentCheck.hpp"
 
 #include "engine/common/JsonError.hpp"
+#include "engine/common/JsonMember.hpp"
 #include "engine/common/JsonWhere.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "engine/serialization/BlueprintManager.hpp"
@@ -20,15 +21,8 @@ namespace tarsk {
 
 namespace {
 
-const nlohmann::json* member(const nlohmann::json& object, const std::string& key) {
-    if (!object.is_object())
-        return nullptr;
-    const auto it = object.find(key);
-    return it == object.end() ? nullptr : &*it;
-}
-
 const std::string* stringMember(const nlohmann::json& object, const std::string& key) {
-    const nlohmann::json* value = member(object, key);
+    const nlohmann::json* value = orv::findMember(object, key);
     return value && value->is_string() ? &value->get_ref<const std::string&>() : nullptr;
 }
 
@@ -51,13 +45,13 @@ EntityContentCheck::EntityContentCheck(const EntityFactoryManager& factories,
 
 void EntityContentCheck::check(const nlohmann::json& components,
                                const std::optional<std::string>& owner) const {
-    if (const nlohmann::json* spawner = member(components, id::component::spawner))
+    if (const nlohmann::json* spawner = orv::findMember(components, id::component::spawner))
         orv::readUnderKey(id::component::spawner, [&] { checkSpawner(*spawner, owner); });
-    if (const nlohmann::json* fighter = member(components, id::component::fighter))
+    if (const nlohmann::json* fighter = orv::findMember(components, id::component::fighter))
         orv::readUnderKey(id::component::fighter, [&] { checkRemains(*fighter); });
-    if (const nlohmann::json* record = member(components, id::component::ai))
+    if (const nlohmann::json* record = orv::findMember(components, id::component::ai))
         orv::readUnderKey(id::component::ai, [&] { checkTree(*record); });
-    if (const nlohmann::json* sender = member(components, id::component::dialogueSender))
+    if (const nlohmann::json* sender = orv::findMember(components, id::component::dialogueSender))
         orv::readUnderKey(id::component::dialogueSender, [&] { checkDialogue(*sender); });
 }
 
@@ -94,7 +88,7 @@ void EntityContentCheck::checkSpawnChain(const std::string& spawned,
         const orv::Blueprint* blueprint = blueprints.find(next);
         if (!blueprint || !blueprint->isCompiled())
             return;
-        const nlohmann::json* spawner = member(blueprint->getComponents(), id::component::spawner);
+        const nlohmann::json* spawner = orv::findMember(blueprint->getComponents(), id::component::spawner);
         const std::string* target = spawner ? stringMember(*spawner, "entityIdToSpawn") : nullptr;
         if (!target)
             return;
@@ -103,7 +97,7 @@ void EntityContentCheck::checkSpawnChain(const std::string& spawned,
 }
 
 void EntityContentCheck::checkRemains(const nlohmann::json& fighter) const {
-    const nlohmann::json* remains = member(fighter, "entitesToSpawnOnDeath");
+    const nlohmann::json* remains = orv::findMember(fighter, "entitesToSpawnOnDeath");
     if (!remains || !remains->is_array())
         return;
     for (std::size_t i = 0; i < remains->size(); ++i) {
@@ -120,7 +114,8 @@ void EntityContentCheck::checkMakeable(const std::string& id) const {
     if (!factories.hasFactory(id))
         throw std::runtime_error(quoted(id) + " names no entity blueprint or factory");
     // Terrain belongs to a world, once: a second one would cover the first.
-    if (blueprint && blueprint->isCompiled() && member(blueprint->getComponents(), id::component::terrain))
+    if (blueprint && blueprint->isCompiled() &&
+        orv::findMember(blueprint->getComponents(), id::component::terrain))
         throw std::runtime_error(quoted(id) + " carries terrain");
 }
 
