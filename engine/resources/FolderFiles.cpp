@@ -3,6 +3,7 @@
 #include "engine/resources/RegularFile.hpp"
 
 #include <algorithm>
+#include <iostream>
 #include <system_error>
 
 namespace orv {
@@ -19,9 +20,14 @@ std::vector<std::filesystem::path> listFolderFiles(const std::filesystem::path& 
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    // A pipe, a device or a broken link in the content is refused by name, not skipped.
-    for (const std::filesystem::path& file : files)
-        requireRegularFile(file);
+    // An editor's lock link or a pipe named like content is left out, but said, so that what goes
+    // missing through it can be traced.
+    std::erase_if(files, [](const std::filesystem::path& file) {
+        const std::string why = whyNoRegularFile(file);
+        if (!why.empty())
+            std::cout << "content: skipping " << file.string() << ": " << why << std::endl;
+        return !why.empty();
+    });
     return files;
 }
 

@@ -51,15 +51,24 @@ std::size_t FileLimit::forPath(const std::filesystem::path& file) {
     return std::find(media.begin(), media.end(), extension) != media.end() ? Media : Content;
 }
 
-void requireRegularFile(const std::filesystem::path& file) {
+std::string whyNoRegularFile(const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file, error);
-    if (status.type() == std::filesystem::file_type::not_found)
-        refuse(file, "there is no such file");
+    if (status.type() == std::filesystem::file_type::not_found) {
+        std::error_code ignored;
+        return std::filesystem::is_symlink(file, ignored) ? "it is a link to nothing"
+                                                          : "there is no such file";
+    }
     if (error)
-        refuse(file, error.message());
+        return error.message();
     if (status.type() != std::filesystem::file_type::regular)
-        refuse(file, describe(status.type()));
+        return describe(status.type());
+    return {};
+}
+
+void requireRegularFile(const std::filesystem::path& file) {
+    if (const std::string why = whyNoRegularFile(file); !why.empty())
+        refuse(file, why);
 }
 
 std::string readRegularFile(const std::filesystem::path& file, std::size_t limit) {

@@ -28,4 +28,8 @@ std::string readRegularFile(const std::filesystem::path& file, std::size_t limit
 // Throws as readRegularFile does when file is not a regular file; opens nothing.
 void requireRegularFile(const std::filesystem::path& file);
 
+// Why the file is no regular file once links are followed ("it is a pipe (FIFO)"), or empty when
+// it is one; opens nothing.
+std::string whyNoRegularFile(const std::filesystem::path& file);
+
 } // namespace orv

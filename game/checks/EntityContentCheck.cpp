@@ -3,6 +3,7 @@
 #include "engine/common/JsonError.hpp"
 #include "engine/common/JsonMember.hpp"
 #include "engine/common/JsonWhere.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "engine/serialization/BlueprintManager.hpp"
 #include "game/ai/AiManager.hpp"
@@ -30,10 +31,19 @@ std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-void checkWithin(const nlohmann::json& spawner, const std::string& key, double value, double most) {
-    if (!std::isfinite(value) || value < 0 || value > most)
-        throw orv::JsonError(key, "must lie within 0 to " + std::to_string(static_cast<std::int64_t>(most)) +
-                                      ", but is " + spawner.at(key).dump());
+// A spawner fills up to its limit within one frame, and makes its count within one: beyond the
+// bound that frame would stall the game or take the memory. 0 or less means nothing is made.
+void checkAtMost(const nlohmann::json& spawner, const std::string& key, std::int64_t value,
+                 std::int64_t most) {
+    if (value > most)
+        throw orv::JsonError(key, "must be at most " + std::to_string(most) + ", but is " +
+                                      spawner.at(key).dump());
+}
+
+// A spawner whose limit is 0 or less never makes anything, neither at its first update nor later.
+bool neverSpawns(const nlohmann::json& spawner) {
+    const nlohmann::json* limit = orv::findMember(spawner, "maxConcurrentlySpawnedEntities");
+    return limit && limit->is_number() && limit->get<double>() <= 0;
 }
 
 } // namespace
@@ -59,10 +69,13 @@ void EntityContentCheck::checkSpawner(const nlohmann::json& spawner,
                                       const std::optional<std::string>& owner) const {
     // The reader's own checks first: every key there, of its type.
     const SpawnerSettings settings = SpawnerComponent::fromJson(spawner)->getSettings();
-    checkWithin(spawner, "spawnRadius", settings.spawnRadius, MaxSpawnRadius);
-    checkWithin(spawner, "spawnCount", settings.spawnCount, MaxSpawnedEntities);
-    checkWithin(spawner, "maxConcurrentlySpawnedEntities", settings.maxConcurrentlySpawnedEntities,
+    orv::readUnderKey("spawnRadius", [&] { orv::checkCoordinate(settings.spawnRadius, "the spawn radius"); });
+    checkAtMost(spawner, "spawnCount", settings.spawnCount, MaxSpawnedEntities);
+    checkAtMost(spawner, "maxConcurrentlySpawnedEntities", settings.maxConcurrentlySpawnedEntities,
                 MaxSpawnedEntities);
+    // What it names is made only by a spawner that spawns.
+    if (neverSpawns(spawner))
+        return;
     orv::readUnderKey("entityIdToSpawn", [&] {
         checkMakeable(settings.entityIdToSpawn);
         checkSpawnChain(settings.entityIdToSpawn, owner);
@@ -89,7 +102,8 @@ void EntityContentCheck::checkSpawnChain(const std::string& spawned,
         if (!blueprint || !blueprint->isCompiled())
             return;
         const nlohmann::json* spawner = orv::findMember(blueprint->getComponents(), id::component::spawner);
-        const std::string* target = spawner ? stringMember(*spawner, "entityIdToSpawn") : nullptr;
+        const std::string* target =
+            spawner && !neverSpawns(*spawner) ? stringMember(*spawner, "entityIdToSpawn") : nullptr;
         if (!target)
             return;
         next = *target;

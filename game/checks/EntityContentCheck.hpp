@@ -22,9 +22,7 @@ class EntityFactoryManager;
 // the behaviour tree with its nodes, the dialogue. Type errors are left to the component readers.
 class EntityContentCheck {
 public:
-    // Far enough for any island; the spawn position is computed in float.
-    static constexpr double MaxSpawnRadius = 1000;
-    // Per spawner, so a typo cannot fill the memory at the first update.
+    // Per spawner and per spawn event, so a typo cannot stall the first update or fill the memory.
     static constexpr std::int64_t MaxSpawnedEntities = 1000;
 
     EntityContentCheck(const EntityFactoryManager& factories, const orv::BlueprintManager& blueprints,

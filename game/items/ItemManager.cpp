@@ -1,5 +1,6 @@
 #include "game/items/ItemManager.hpp"
 
+#include "engine/common/JsonNumber.hpp"
 #include "engine/common/JsonWhere.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/resources/FolderFiles.hpp"
@@ -56,8 +57,14 @@ void ItemManager::loadItemObject(const nlohmann::json& object) {
     definition.id = requiredString(object, "id");
     definition.name = requiredString(object, "name");
     definition.iconTexture = requiredString(object, "iconTexture");
-    if (auto it = object.find("properties"); it != object.end())
+    if (auto it = object.find("properties"); it != object.end()) {
+        // Read when the item is eaten, which must not be the first time its value is looked at.
+        if (it->is_object() && it->contains(id::nutritionalValue))
+            orv::readUnderKey("properties", [&] {
+                orv::jsonNumber<float>(it->at(id::nutritionalValue), id::nutritionalValue);
+            });
         definition.properties = *it;
+    }
     checkIcon(definition);
     definitions.push_back(std::move(definition));
 }

@@ -66,9 +66,17 @@ void Mission::fromJson(const nlohmann::json& record) {
     if (saved < static_cast<std::int32_t>(MissionState::UNSET) ||
         saved > static_cast<std::int32_t>(MissionState::ENDED))
         throw orv::JsonError("_state", "no mission state " + std::to_string(saved));
+    // Ending it would be a step the kind never takes.
+    if (const auto pending = static_cast<MissionState>(saved);
+        tarsk::isEndPending(pending) && !hasEnding(pending))
+        throw orv::JsonError("_state", "this mission has no ending from state " + std::to_string(saved));
     // The kind reads first, so a record it refuses leaves the state as it was.
     readData(record);
     state = static_cast<MissionState>(saved);
+}
+
+bool Mission::hasEnding(MissionState) const {
+    return true;
 }
 
 const orv::Entity& Mission::requirePlayer(const orv::Entity* player) {

@@ -59,8 +59,8 @@ public:
 
     // The saved record: the mission's own keys with "_state".
     nlohmann::json toJson() const;
-    // The record must be an object with a "_state" number of a state (orv::JsonError otherwise);
-    // the rest is the kind's.
+    // The record must be an object with a "_state" number of a state, and of a pending state only
+    // one the kind ends from (orv::JsonError otherwise); the rest is the kind's.
     void fromJson(const nlohmann::json& record);
 
     const std::string& getId() const { return id; }
@@ -72,6 +72,9 @@ public:
     bool isAutoEnd() const { return autoEnd; }
 
 protected:
+    // Whether the kind has an ending for the pending state; a game saved while waiting for an
+    // ending the kind lacks is refused when read. Every kind ends from END_A_PENDING.
+    virtual bool hasEnding(MissionState pending) const;
     // The player the mission follows; a mission cannot follow nobody.
     static const orv::Entity& requirePlayer(const orv::Entity* player);
 

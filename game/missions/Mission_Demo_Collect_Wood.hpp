@@ -30,6 +30,10 @@ public:
     void onEndC(MissionManager& missions, const orv::WorldManager& worlds,
                 const orv::Entity* player) override;
     std::unique_ptr<Mission> clone() const override;
+
+protected:
+    // Only the goal's own ending: B and C are never reached.
+    bool hasEnding(MissionState pending) const override { return pending == MissionState::END_A_PENDING; }
 };
 
 } // namespace tarsk

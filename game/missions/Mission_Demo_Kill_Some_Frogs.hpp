@@ -36,6 +36,10 @@ public:
 
     std::uint32_t getKilledFrogs() const { return killedFrogs; }
 
+protected:
+    // Only the goal's own ending: B and C are never reached.
+    bool hasEnding(MissionState pending) const override { return pending == MissionState::END_A_PENDING; }
+
 private:
     std::uint32_t killedFrogs = 0;
     smartsignals::ScopedConnections connections;

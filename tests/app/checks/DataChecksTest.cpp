@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -41,10 +42,29 @@ TEST(DataChecks, TheShippedDataAndSensibleChangesToItLoad) {
     DataCopy data;
     EXPECT_EQ(data.loadError(), "");
     data.edit("blueprint/frog_tree.json", set("/spawner/entityIdToSpawn", "frog_boss"));
-    data.edit("blueprint/frog_tree.json", set("/spawner/spawnRadius", 12.5));
+    data.edit("blueprint/frog_tree.json", set("/spawner/spawnRadius", -12.5));
+    data.edit("blueprint/frog_tree.json", set("/spawner/spawnCount", -1));
     data.edit("blueprint/hunting_frog.json", set("/fighter/entitesToSpawnOnDeath", {"basic_tree"}));
     data.edit("blueprint/hunting_frog_boss.json", set("/ai/behavior", "frog_timid"));
+    // A spawner with no room for anything spawns nothing, so its cycle and its target are no fault.
+    data.edit(
+        "blueprint/hunting_frog.json",
+        set("/spawner", json::parse(R"({"entityIdToSpawn": "hunting_frog", "timeBetweenSpawnEvents": 1000,
+        "spawnProbability": 0.0, "spawnCount": 0, "spawnRadius": 1.0, "maxConcurrentlySpawnedEntities": 0})")));
+    data.edit("blueprint/hunting_frog_boss.json",
+              set("/spawner", json::parse(R"({"entityIdToSpawn": "", "timeBetweenSpawnEvents": 0,
+        "spawnProbability": 1.0, "spawnCount": 1, "spawnRadius": 0.0, "maxConcurrentlySpawnedEntities": -5})")));
+    // An editor's lock links beside the files it has open, and a pipe named like content.
+    std::filesystem::create_symlink("someone@host.4242:1700000000", data.folder / "data/ai/.#frog.xml");
+    std::filesystem::create_symlink("someone@host.4242:1700000000",
+                                    data.folder / "data/blueprint/.#frog.json");
+    ASSERT_EQ(::mkfifo((data.folder / "data/items/.#food.json").c_str(), 0600), 0);
+    testing::internal::CaptureStdout();
     EXPECT_EQ(data.loadError(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "content: skipping ./data/ai/.#frog.xml: it is a link to nothing\n"
+              "content: skipping ./data/blueprint/.#frog.json: it is a link to nothing\n"
+              "content: skipping ./data/items/.#food.json: it is a pipe (FIFO)\n");
 }
 
 TEST(DataChecks, ABadReferenceOrValueStopsTheStartNamingTheFileThePathAndTheFault) {
@@ -68,7 +88,13 @@ TEST(DataChecks, ABadReferenceOrValueStopsTheStartNamingTheFileThePathAndTheFaul
         {"blueprint/hunting_frog.json", set("/spawner", spawnsTree),
          spawned + "\"hunting_frog\" spawns itself: frog_tree -> hunting_frog -> frog_tree"},
         {"blueprint/frog_tree.json", set("/spawner/spawnRadius", 1e30),
-         "frog_tree.json: spawner.spawnRadius: must lie within 0 to 1000, but is 1e+30"},
+         "frog_tree.json: spawner.spawnRadius: physics: the spawn radius lies beyond 1e6 world units"},
+        {"blueprint/frog_tree.json", set("/spawner/maxConcurrentlySpawnedEntities", 2000000000),
+         "frog_tree.json: spawner.maxConcurrentlySpawnedEntities: must be at most 1000, but is 2000000000"},
+        {"items/food.json", set("/1/properties/NutritionalValue", "5"),
+         "food.json: [1].properties.NutritionalValue: type must be number, but is string"},
+        // Skipped, the tree is missed where it is used.
+        {"ai/frog.xml", "pipe", "hunting_frog.json: ai.behavior: no behaviour tree \"frog\" in ./data/ai"},
         {"blueprint/hunting_frog.json", set("/ai/behavior", "nowhere"),
          "hunting_frog.json: ai.behavior: no behaviour tree \"nowhere\" in ./data/ai"},
         {"blueprint/hunting_frog.json", set("/fighter/entitesToSpawnOnDeath", {"nothing"}),
@@ -85,7 +111,10 @@ TEST(DataChecks, ABadReferenceOrValueStopsTheStartNamingTheFileThePathAndTheFaul
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.file + " " + fault.patch.dump());
         DataCopy data;
-        if (fault.patch.is_null())
+        if (fault.patch == "pipe") {
+            std::filesystem::remove(data.folder / ("data/" + fault.file));
+            ASSERT_EQ(::mkfifo((data.folder / ("data/" + fault.file)).c_str(), 0600), 0);
+        } else if (fault.patch.is_null())
             data.folder.write("data/" + fault.file,
                               R"(<root main_tree_to_execute="Frog"><BehaviorTree ID="Frog">
                 <FindTarget requireFactions="PLAYER" maxDist="five" target="{prey}"/></BehaviorTree></root>)");

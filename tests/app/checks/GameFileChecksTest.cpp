@@ -79,6 +79,11 @@ TEST(GameFileChecks, ABadReferenceOrValueKeepsThePlayerAtTheMenuNamingThePlace) 
          "PlayerData.components.physics: physics: the body's mass "},
         {Json::array({add("/Missions_Data/Mission_Demo_Kill_Some_Frogs/_state", 99)}),
          "Missions_Data.Mission_Demo_Kill_Some_Frogs._state: no mission state 99"},
+        // Waiting for an ending the mission does not have.
+        {Json::array({add("/Missions_Data/Mission_Demo_Kill_Some_Frogs/_state", 4)}),
+         "Missions_Data.Mission_Demo_Kill_Some_Frogs._state: this mission has no ending from state 4"},
+        {Json::array({add("/Missions_Data/Mission_Demo_Collect_Some_Wood/_state", 5)}),
+         "Missions_Data.Mission_Demo_Collect_Some_Wood._state: this mission has no ending from state 5"},
     };
     for (const auto& [patch, where] : cases) {
         EditedGame edited;

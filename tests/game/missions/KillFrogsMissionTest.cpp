@@ -132,16 +132,22 @@ TEST_F(KillFrogsMissionTest, PlayerWithoutFighterCannotBeginIt) {
                  std::logic_error);
 }
 
-TEST_F(KillFrogsMissionTest, OnlyTheFirstEndExists) {
-    missions.fromJson({{"Mission_Demo_Kill_Some_Frogs", {{"_state", 4}, {"killedFrogs", 9}}}}, worlds,
-                      player.get());
-    try {
-        missions.endMission(Mission_Demo_Kill_Some_Frogs::Id, worlds, player.get());
-        FAIL();
-    } catch (const std::logic_error& error) {
-        EXPECT_STREQ(error.what(), "should not be reached");
+TEST_F(KillFrogsMissionTest, OnlyTheFirstEndExistsSoASaveWaitingForAnotherIsRefused) {
+    for (const int pending : {4, 5}) {
+        try {
+            missions.fromJson({{"Mission_Demo_Kill_Some_Frogs", {{"_state", pending}, {"killedFrogs", 9}}}},
+                              worlds, player.get());
+            FAIL() << pending;
+        } catch (const orv::JsonError& error) {
+            EXPECT_EQ(std::string(error.what()), "Mission_Demo_Kill_Some_Frogs._state: this mission has no "
+                                                 "ending from state " +
+                                                     std::to_string(pending));
+        }
     }
-    EXPECT_EQ(mission().getState(), MissionState::END_B_PENDING);
+    missions.fromJson({{"Mission_Demo_Kill_Some_Frogs", {{"_state", 3}, {"killedFrogs", 9}}}}, worlds,
+                      player.get());
+    missions.endMission(Mission_Demo_Kill_Some_Frogs::Id, worlds, player.get());
+    EXPECT_EQ(mission().getState(), MissionState::ENDED);
 }
 
 TEST_F(KillFrogsMissionTest, RecordNeedsTheCount) {
