@@ -1,5 +1,6 @@
 #include "game/ai/AiComponent.hpp"
 
+#include "bt/Exceptions.hpp"
 #include "engine/common/JsonNumber.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
@@ -34,7 +35,7 @@ std::optional<bt::Tree> makeTree(const std::optional<std::string>& behavior, AiM
 
 AiComponent::AiComponent(std::optional<std::string> behavior, AiManager& library, float maxDetectionRadius,
                          std::uint16_t detectionMask)
-    : behavior(std::move(behavior)), tree(makeTree(this->behavior, library)),
+    : library(&library), behavior(std::move(behavior)), tree(makeTree(this->behavior, library)),
       steering(MaxForce, MaxSpeed, 0.f, 1.f), maxDetectionRadius(maxDetectionRadius),
       detectionMask(detectionMask) {
     // Box2D asserts on a degenerate circle; refuse it while the mistake can still be traced.
@@ -103,8 +104,14 @@ nlohmann::json AiComponent::toJsonData() const {
 }
 
 void AiComponent::tick() {
-    if (tree)
+    if (!tree)
+        return;
+    try {
         tree->tickRoot();
+    } catch (const bt::RuntimeError& error) {
+        reportTreeFault(std::string(error.what()) + "; the tree starts again");
+        tree->haltTree();
+    }
 }
 
 void AiComponent::updateSteering(float seconds) {
@@ -147,6 +154,10 @@ void AiComponent::seekUntilArrive(sf::Vector2f target, float arrivalRadius) {
 
 void AiComponent::abortSeekUntilArrive() {
     seekActive = false;
+}
+
+void AiComponent::reportTreeFault(const std::string& text) const {
+    library->reportTreeFault(behavior.value_or(""), text);
 }
 
 void AiComponent::followPath(std::vector<sf::Vector2f> points) {

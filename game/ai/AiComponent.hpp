@@ -63,13 +63,17 @@ public:
     nlohmann::json toJsonData() const override;
     const std::string& getName() const override { return Name; }
 
-    // One tick of the tree, if there is one.
+    // One tick of the tree, if there is one. A built-in node of the library that cannot use its
+    // input (the game's own nodes fail by themselves) stops this tick: the tree is halted, the
+    // fault said once, and the next tick starts the tree afresh.
     void tick();
     // Applies the force wished for since the last call, then starts the next frame's wishes with
     // the path and the seek-until-arrive target. Does nothing while the body is not simulated.
     void updateSteering(float seconds);
     // Hands every game node of the tree its entity.
     void injectEntity(const orv::Entity* entity);
+    // Says what went wrong in the tree, once per tree (AiManager::reportTreeFault).
+    void reportTreeFault(const std::string& text) const;
 
     // Every main body within maxDetectionRadius, in the order they came; bodies up to twice the
     // slack farther out may be among them.
@@ -95,6 +99,8 @@ private:
 
     orv::TransformationComponent* transform = nullptr;
     orv::PhysicsComponent* physics = nullptr;
+    // The root state's, which outlives every world.
+    const AiManager* library;
     std::optional<std::string> behavior;
     std::optional<bt::Tree> tree;
     orv::Steering steering;

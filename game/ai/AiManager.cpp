@@ -7,6 +7,7 @@
 #include "game/ai/RegisterBTNodeData.hpp"
 
 #include <algorithm>
+#include <iostream>
 #include <stdexcept>
 
 namespace tarsk {
@@ -33,6 +34,16 @@ bt::Tree AiManager::createTree(const std::string& name) const {
     } catch (const bt::RuntimeError& error) {
         throw bt::RuntimeError(it->second.path, ": ", error.what());
     }
+}
+
+void AiManager::reportTreeFault(const std::string& name, const std::string& text) const {
+    if (!reportedFaults.emplace(name, text).second)
+        return;
+    const auto it = trees.find(name);
+    std::cout << "behaviour tree \"" << name << "\"";
+    if (it != trees.end())
+        std::cout << " (" << it->second.path << ")";
+    std::cout << ": " << text << std::endl;
 }
 
 std::vector<std::string> AiManager::getTreeNames() const {

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -38,6 +40,10 @@ public:
     // std::out_of_range; bad tree text throws the library's bt::RuntimeError, naming the file.
     bt::Tree createTree(const std::string& name) const;
 
+    // Writes "behaviour tree "<name>" (<file>): <text>" to standard output, once for each tree
+    // and text however many entities run the tree.
+    void reportTreeFault(const std::string& name, const std::string& text) const;
+
     bool hasTree(const std::string& name) const { return trees.contains(name); }
     // Sorted.
     std::vector<std::string> getTreeNames() const;
@@ -54,6 +60,7 @@ private:
 
     bt::BehaviorTreeFactory factory;
     std::map<std::string, TreeFile> trees;
+    mutable std::set<std::pair<std::string, std::string>> reportedFaults;
 };
 
 } // namespace tarsk

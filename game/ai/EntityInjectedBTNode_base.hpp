@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace orv {
 class Entity;
 }
@@ -21,6 +23,8 @@ public:
 protected:
     // The owner; throws std::logic_error while there is none.
     const orv::Entity& requireOwner() const;
+    // Says once per tree why a node failed (AiManager::reportTreeFault).
+    void reportFailure(const std::string& why) const;
 
 private:
     const orv::Entity* owner = nullptr;

@@ -1,17 +1,34 @@
 #pragma once
 
 #include "bt/TreeNode.hpp"
+#include "game/ai/UnusableNodeInput.hpp"
 
 #include <string>
+#include <utility>
+
+class b2Body;
+
+namespace orv {
+class Entity;
+}
 
 namespace tarsk {
 
-// An input the node cannot do without: a missing or unconvertible value throws the library's
-// bad_expected_access, which carries the library's error text.
+// An input the node cannot do without: a missing or unconvertible value throws UnusableNodeInput
+// with the library's error text, which names the port, the node and the blackboard key.
 template <class T>
 T requiredInput(const bt::TreeNode& node, const std::string& port) {
-    return node.getInput<T>(port).value();
+    bt::Expected<T> value = node.getInput<T>(port);
+    if (!value)
+        throw UnusableNodeInput(value.error());
+    return std::move(value).value();
 }
+
+// The simulated body of the entity an input names. Null (what FindTarget writes when it finds
+// nobody), an entity that has left the owner's world since it was written (killed, or gone
+// through a portal; the pointer is only compared, never followed, until the world vouches for
+// it) and one without a body in the simulation are missing too.
+const b2Body& requiredTargetBody(const bt::TreeNode& node, const orv::Entity& owner, const std::string& port);
 
 // Whether the port has a value to read: it is written in the tree and, when it names a
 // blackboard entry, that entry exists.

@@ -62,7 +62,7 @@ void FighterSystem::spawnDeathEntities(const orv::Entity* dead) {
     const std::vector<std::string> names =
         dead->getComponent<FighterComponent>()->getEntitiesToSpawnOnDeath();
     std::vector<std::unique_ptr<orv::Entity>> remains;
-    remains.reserve(names.size());
+    std::vector<std::string> made;
     for (const std::string& name : names) {
         // Content checks make this rare; remains that cannot be made are left out.
         try {
@@ -72,12 +72,28 @@ void FighterSystem::spawnDeathEntities(const orv::Entity* dead) {
             entity->getComponent<orv::TransformationComponent>()->setPositionXY(position);
             entity->init();
             remains.push_back(std::move(entity));
+            made.push_back(name);
         } catch (const std::exception& error) {
             std::cout << "no remains \"" << name << "\": " << error.what() << std::endl;
         }
     }
     remainsSpawned.insert(dead);
-    world->addEntities(std::move(remains));
+    try {
+        world->addEntities(std::move(remains));
+    } catch (const std::exception&) {
+        // Taken, the batch is the world's: what went wrong there is not the remains'.
+        if (remains.empty())
+            throw;
+        // Refused (a body the world cannot simulate), it is still ours: each one the world takes
+        // comes, the others are left out.
+        for (std::size_t i = 0; i < remains.size(); ++i) {
+            try {
+                world->addEntity(std::move(remains[i]));
+            } catch (const std::exception& error) {
+                std::cout << "no remains \"" << made[i] << "\": " << error.what() << std::endl;
+            }
+        }
+    }
 }
 
 } // namespace tarsk

@@ -113,8 +113,8 @@ void SpawnerComponent::spawn(orv::World& world, const EntityMaker& makeEntity,
     const float distance = random.randomFloat(0.f, settings.spawnRadius);
     const float angle = random.randomFloat(0.f, 360.f);
 
-    // Content checks make this rare; when the entity cannot be made after all, the spawner
-    // stops and the game goes on.
+    // Content checks make this rare; when the entity cannot be made or placed after all, the
+    // spawner stops and the game goes on.
     std::unique_ptr<orv::Entity> entity;
     Spawned spawned{nullptr, {}};
     try {
@@ -128,13 +128,14 @@ void SpawnerComponent::spawn(orv::World& world, const EntityMaker& makeEntity,
         const orv::Entity* made = spawned.entity = entity.get();
         made->getRemovedFromWorldSignal().connectTracked(spawned.connection, [this, made] { untrack(made); });
         entity->init();
+        // A world that refuses the entity (a body it cannot simulate) leaves it with us.
+        world.addEntity(std::move(entity));
     } catch (const std::exception& error) {
         std::cout << "spawner stopped: cannot spawn \"" << settings.entityIdToSpawn << "\": " << error.what()
                   << std::endl;
         stopped = true;
         return;
     }
-    world.addEntity(std::move(entity));
     tracked.push_back(std::move(spawned));
 }
 

@@ -11,9 +11,10 @@
 namespace tarsk {
 
 bt::NodeStatus IsCloseToEntityNode::tick() {
-    const orv::Entity* target = requiredInput<const orv::Entity*>(*this, "target");
+    const orv::Entity& owner = requireOwner();
+    const b2Body& target = requiredTargetBody(*this, owner, "target");
     const auto delta = requiredInput<float>(*this, "delta");
-    const b2Vec2 offset = bodyOf(&requireOwner()).GetPosition() - bodyOf(target).GetPosition();
+    const b2Vec2 offset = bodyOf(&owner).GetPosition() - target.GetPosition();
     return delta >= std::hypot(offset.x, offset.y) ? bt::NodeStatus::SUCCESS : bt::NodeStatus::FAILURE;
 }
 

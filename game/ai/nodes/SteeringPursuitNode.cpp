@@ -4,7 +4,6 @@
 #include "engine/ecs/World.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
 #include "game/ai/AiComponent.hpp"
-#include "game/ai/BodyOf.hpp"
 #include "game/ai/NodeInputs.hpp"
 #include "game/ai/WorldOf.hpp"
 
@@ -13,9 +12,8 @@
 namespace tarsk {
 
 bt::NodeStatus SteeringPursuitNode::tick() {
-    const orv::Entity* target = requiredInput<const orv::Entity*>(*this, "target");
     const orv::Entity& owner = requireOwner();
-    const b2Body& body = bodyOf(target);
+    const b2Body& body = requiredTargetBody(*this, owner, "target");
     const float lookAhead = worldOf(owner).getSystem<orv::PhysicsSystem>()->getStepTime().asSeconds();
     const b2Vec2& position = body.GetPosition();
     const b2Vec2& velocity = body.GetLinearVelocity();

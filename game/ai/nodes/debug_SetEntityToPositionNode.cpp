@@ -1,15 +1,24 @@
 #include "game/ai/nodes/debug_SetEntityToPositionNode.hpp"
 
-#include "bt/Exceptions.hpp"
 #include "engine/ecs/Entity.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/transform/TransformationComponent.hpp"
+#include "game/ai/UnusableNodeInput.hpp"
+
+#include <stdexcept>
 
 namespace tarsk {
 
 bt::NodeStatus debug_SetEntityToPositionNode::tick() {
     const bt::Expected<sf::Vector2f> position = getInput<sf::Vector2f>("position");
     if (!position)
-        throw bt::RuntimeError("missing required input [message]: ", position.error());
+        throw UnusableNodeInput("missing required input [message]: " + position.error());
+    // A place beyond the physics world's limits is no place to put anyone.
+    try {
+        orv::checkCoordinate({position->x, position->y}, "the position");
+    } catch (const std::runtime_error& error) {
+        throw UnusableNodeInput("input port \"position\" of node \"" + getName() + "\": " + error.what());
+    }
     requireOwner().getComponent<orv::TransformationComponent>()->setPositionXY(*position);
     return bt::NodeStatus::SUCCESS;
 }

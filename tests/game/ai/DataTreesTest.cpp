@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -47,6 +50,37 @@ TEST(DataTrees, EveryTreeRunsAFrog) {
             EXPECT_LT(of<tarsk::HealthComponent>(player)->getHealth(), 100.f);
         }
     }
+}
+
+// The frog's tree edited by hand, a node reading an entry that nothing writes: that node fails,
+// said once, and the frog goes on with the rest of its tree.
+TEST(DataTrees, ANodeReadingAnEntryThatNothingWritesFailsAndTheFrogGoesOn) {
+    std::ifstream shipped(std::filesystem::path(ORV_SOURCE_DIR) / "data" / "ai" / "frog.xml");
+    std::string text((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
+    const std::string read = R"(<IsCloseToEntity target="{prey}")";
+    ASSERT_NE(text.find(read), std::string::npos);
+    text.replace(text.find(read), read.size(), R"(<IsCloseToEntity target="{pray}")");
+    Library library({{"frog", text}});
+    AiWorld w;
+    w.addTerrain(grassAndSand(), {16, 16});
+    auto frogEntity = entityAt({8, 8}, frogBody());
+    addFighter(*frogEntity, {});
+    addAi(*frogEntity, tarsk::AiComponent::fromJson({{"behavior", "frog"}}, *library));
+    const orv::Entity* frog = w.add(std::move(frogEntity));
+    auto playerEntity = entityAt({11, 8}, ballBody());
+    addFighter(*playerEntity, {"PLAYER"});
+    const orv::Entity* player = w.add(std::move(playerEntity));
+
+    testing::internal::CaptureStdout();
+    for (int frame = 0; frame < 60 * 3; ++frame)
+        ASSERT_NO_THROW(w.frame(sf::seconds(1.f / 60.f))) << "frame " << frame;
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(said, "behaviour tree \"frog\" (" + library.folder.root.generic_string() +
+                        "/frog.xml): input port \"target\" of node \"IsCloseToEntity\": blackboard has no "
+                        "entry \"pray\"; the node fails\n");
+    // It cannot bite, but it still gives chase.
+    const sf::Vector2f gap = positionOf(player) - positionOf(frog);
+    EXPECT_LT(std::hypot(gap.x, gap.y), 2.f);
 }
 
 } // namespace

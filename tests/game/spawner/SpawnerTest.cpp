@@ -229,6 +229,19 @@ TEST_F(SpawnerTest, AnEntityThatCannotBeMadeStopsTheSpawnerAndTheGameGoesOn) {
     EXPECT_EQ(world.getEntities().size(), 1u);
 }
 
+TEST_F(SpawnerTest, AnEntityTheWorldRefusesStopsTheSpawnerAndTheGameGoesOn) {
+    addSpawner(frogSettings(1.f, 3));
+    // As the physics system refuses a body it cannot simulate.
+    world.getEntitiesArrivingSignal().connect(
+        [](const std::vector<const orv::Entity*>&) { throw std::runtime_error("no body for it"); });
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(frame(sf::milliseconds(16)));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "spawner stopped: cannot spawn \"FROG\": no body for it\n");
+    EXPECT_EQ(made, std::vector<std::string>{Frog});
+    EXPECT_EQ(world.getEntities().size(), 1u);
+}
+
 TEST(SpawnerPlacementTest, OffsetPointsAlongTheAngleAtTheDrawnDistance) {
     const sf::Vector2f east = SpawnerComponent::spawnPosition({1.f, 1.f}, 2.f, 0.f);
     EXPECT_NEAR(east.x, 3.f, 1e-5f);
