@@ -138,6 +138,12 @@ std::size_t PatternMatcher::match(std::size_t s, std::size_t p) {
         }
         if (quantifier == '+')
             return here ? matchRepeated(s + 1, p, end, false) : noMatch;
+        // An item that takes nothing here is passed over in place, as Lua's own matcher does,
+        // so a run of them costs no nesting.
+        if ((quantifier == '*' || quantifier == '-') && !here) {
+            p = end + 1;
+            continue;
+        }
         if (quantifier == '*')
             return matchRepeated(s, p, end, false);
         if (quantifier == '-')

@@ -24,7 +24,8 @@ local cases = {
   {"abc", "[a"}, {"abc", "%f"}, {"abc", "%1"}, {"aa", "(a)%2"}, {"aa", "(a%1)"}, {"abc", "(()"},
   {"ab", "%g+"}, {"caaab", "a-b"}, {"x", "[%a-z]"}, {"-", "[a%-z]"}, {"abc", "[%]"},
   {"abc", "^"}, {"hello hello", "^(h)"}, {"word end", "%f[%z]"}, {"x^x", "^x"}, {"((a)", "%b(("},
-  {"abc", "^"}, {"hello hello", "^(h)"}, {"word end", "%f[%z]"}, {"x^x", "^x"}, {"((a)", "%b(("},
+  {"", ("x*"):rep(200)}, {"yz", ("x-"):rep(300)}, {"xy", ("x*"):rep(250) .. "y"}, {"ab", ("a?"):rep(199)},
+  {"xxx", ("x*"):rep(150)}, {"", ("x*"):rep(199) .. "(x*)"}, {"a", ("a+"):rep(201)},
 }
 local out = {}
 local function put(...) local n = select('#', ...) local t = {} for i = 1, n do t[i] = tostring((select(i, ...))) end out[#out + 1] = table.concat(t, ",") end
