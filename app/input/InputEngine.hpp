@@ -68,6 +68,8 @@ public:
 
     // False for a code never seen; asking does not record it.
     bool isKeyDown(sf::Keyboard::Key key) const;
+    // The keyboard's live state, whatever the events said and whoever has the keyboard.
+    bool isKeyPressedNow(sf::Keyboard::Key key) const { return device->isKeyPressed(code(key)); }
     bool isButtonDown(sf::Mouse::Button button) const;
 
     // The live position in window pixels (not the last move event's).

@@ -201,7 +201,8 @@ void ActivePlayerGameState::onUpdate() {
         travel();
     if (base.getInput().isMouseInWindow())
         faceMouse();
-    if (sf::Keyboard::isKeyPressed(sf::Keyboard::Numpad7))
+    // The 7 of the main row, also while a text field has the keyboard.
+    if (base.getInput().isKeyPressedNow(sf::Keyboard::Num7))
         listActions();
 }
 

@@ -108,6 +108,13 @@ void BaseGameState::bindKeys() {
 
 void BaseGameState::createWindow(sf::VideoMode mode, sf::Uint32 style) {
     window->create(mode, windowTitle, style, sf::ContextSettings());
+    // SFML 2.5.1 centres a new window vertically by the screen's width, which on a 16:9 desktop
+    // puts the HUD below the screen's edge.
+    if (!(style & sf::Style::Fullscreen)) {
+        const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+        window->setPosition({(static_cast<int>(desktop.width) - static_cast<int>(mode.width)) / 2,
+                             (static_cast<int>(desktop.height) - static_cast<int>(mode.height)) / 2});
+    }
     frameTime = windowCreationFrameTime;
 }
 

@@ -7,6 +7,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <chrono>
@@ -236,18 +237,15 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
     return result;
 }
 
-// Played as on a machine with no sound device: the game says so once and stays quiet after.
-TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
-
+// Starts the game under test in a scratch folder with its data and the shipped game file, as on
+// a machine with no sound device; standard output and error go to stdout.txt there. Returns the
+// process id, or 0 when it could not be started.
+pid_t startInFolder(const apptest::TempFolder& folder) {
     const std::filesystem::path runDir = gameRunDir();
-    apptest::TempFolder folder;
     std::filesystem::create_directory_symlink(runDir / "data", folder / "data");
     std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
                                folder / "test_entities_save.json");
     const std::filesystem::path output = folder / "stdout.txt";
-
     const std::string program = (runDir / "ostrevale").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -257,25 +255,42 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     std::vector<std::string> silent = environmentWith("ALSOFT_DRIVERS", "no-such-driver");
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, pointers(silent).data()), 0);
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, pointers(silent).data()) != 0)
+        pid = 0;
     posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The game's window once it is on the screen and drawing frames, or 0 after 30 s.
+Window waitForGameWindow(Display* display) {
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const Window window = findWindow(display, DefaultRootWindow(display), "tarsk window : ");
+        XWindowAttributes attributes{};
+        if (window && XGetWindowAttributes(display, window, &attributes) &&
+            attributes.map_state == IsViewable)
+            return window;
+        std::this_thread::sleep_for(100ms);
+    }
+    return 0;
+}
+
+// Played as on a machine with no sound device: the game says so once and stays quiet after.
+TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
+
+    apptest::TempFolder folder;
+    const pid_t pid = startInFolder(folder);
+    ASSERT_GT(pid, 0);
+    const std::filesystem::path output = folder / "stdout.txt";
     auto stop = [&] {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         XCloseDisplay(display);
     };
 
-    Window window = 0;
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        window = findWindow(display, DefaultRootWindow(display), "tarsk window : ");
-        XWindowAttributes attributes{};
-        if (window && XGetWindowAttributes(display, window, &attributes) &&
-            attributes.map_state == IsViewable)
-            break;
-        window = 0;
-        std::this_thread::sleep_for(100ms);
-    }
+    const Window window = waitForGameWindow(display);
     if (!window) {
         stop();
         FAIL() << "the game window did not appear; the game said: " << readFile(output);
@@ -338,6 +353,33 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     EXPECT_NE(first, std::string::npos) << said;
     EXPECT_EQ(said.find(silence, first + 1), std::string::npos) << said;
     EXPECT_EQ(said.find("AL_"), std::string::npos) << said.substr(0, 2000);
+}
+
+// Ctrl-C in the terminal, a logout or kill: the game closes at the end of the frame as a window
+// close does, keeps the settings, and ends by the signal as its starter expects.
+TEST(Executable, AStopSignalClosesTheGameAndKeepsTheSettings) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        apptest::TempFolder folder;
+        const pid_t pid = startInFolder(folder);
+        ASSERT_GT(pid, 0);
+        const bool shown = waitForGameWindow(display) != 0;
+        kill(pid, shown ? signal : SIGKILL);
+        const std::optional<int> exitCode = waitForExit(pid, 10s);
+        if (!exitCode) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        const std::string said = readFile(folder / "stdout.txt");
+        ASSERT_TRUE(shown) << said;
+        EXPECT_EQ(exitCode, std::optional<int>(128 + signal)) << said;
+        EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
+        const std::string settings = readFile(folder / "settings.json");
+        EXPECT_TRUE(nlohmann::json::accept(settings)) << "settings.json: '" << settings << "'";
+    }
+    XCloseDisplay(display);
 }
 
 // Without an X server the game says so and exits with 1, rather than being aborted by the window

@@ -1,3 +1,5 @@
+#include "app/input/ScriptedInputDevice.hpp"
+#include "app/input/WindowInputDevice.hpp"
 #include "app/player/ActivePlayerActionSelectionGameStateMouse.hpp"
 #include "app/player/ActivePlayerGameState.hpp"
 #include "app/player/EntityControllerGameState.hpp"
@@ -232,6 +234,21 @@ TEST_F(ActivePlayer, ThePlayerTurnsTowardsTheMouse) {
     EXPECT_EQ(faceAt(centre + sf::Vector2i(-150, 150)), tarsk::OrientationComponent::SOUTH_WEST);
     // Outside the window the player keeps looking where it did.
     EXPECT_EQ(faceAt(sf::Vector2i(-300, 900)), tarsk::OrientationComponent::SOUTH_WEST);
+}
+
+TEST_F(ActivePlayer, HoldingTheSevenOfTheMainRowListsTheActionsInReach) {
+    start();
+    apptest::DeviceState keyboard;
+    root().setInputDevice(std::make_unique<apptest::ScriptedInputDevice>(keyboard));
+    const auto listedWith = [&](sf::Keyboard::Key key) {
+        keyboard.keys = {static_cast<unsigned>(key)};
+        testing::internal::CaptureStdout();
+        harness->frame();
+        return testing::internal::GetCapturedStdout();
+    };
+    EXPECT_EQ(listedWith(sf::Keyboard::Numpad7), "");
+    EXPECT_EQ(listedWith(sf::Keyboard::Num7), "---------\n");
+    root().setInputDevice(std::make_unique<tarsk::WindowInputDevice>(root().getWindow()));
 }
 
 } // namespace
