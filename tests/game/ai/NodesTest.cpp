@@ -55,8 +55,6 @@ TEST(PositionNodes, RequiredInputsThatAreMissingFailTheNodeAndAreSaidOncePerTree
     const std::vector<std::pair<const char*, const char*>> cases = {
         {R"(<IsCloseToGoal goal="1;0"/>)", "input port \"delta\" of node \"IsCloseToGoal\": not set"},
         {R"(<IsCloseToGoal goal="{g}" delta="1"/>)", "blackboard has no entry \"g\""},
-        {R"(<FindTarget target="{t}"/>)", "input port \"maxDist\""},
-        {R"(<debug_ExecuteAttack target="{t}" attackId="PUNCH_ATTACK"/>)", "blackboard has no entry \"t\""},
         // FindTarget writes null when it finds nobody.
         {R"(<Sequence><Inverter><FindTarget maxDist="1" target="{t}"/></Inverter>
                       <SteeringPursuit target="{t}"/></Sequence>)",
