@@ -1,5 +1,6 @@
 #include "app/root/BaseGameState.hpp"
 #include "app/root/DisplayCheck.hpp"
+#include "app/root/StandardStreams.hpp"
 #include "app/root/StopSignals.hpp"
 
 #include <exception>
@@ -7,6 +8,7 @@
 #include <string>
 
 int main() {
+    tarsk::secureStandardStreams();
     if (const std::string reason = tarsk::whyNoDisplay(); !reason.empty()) {
         std::cout << "fatal: " << reason << std::endl;
         return 1;

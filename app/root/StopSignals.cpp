@@ -28,13 +28,18 @@ StopSignals::StopSignals() {
     // Reads and writes that the signal interrupts go on rather than fail.
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < Handled.size(); ++i)
-        sigaction(Handled[i], &action, &previous[i]);
+    for (std::size_t i = 0; i < Handled.size(); ++i) {
+        sigaction(Handled[i], nullptr, &previous[i]);
+        installed[i] = previous[i].sa_handler != SIG_IGN;
+        if (installed[i])
+            sigaction(Handled[i], &action, nullptr);
+    }
 }
 
 StopSignals::~StopSignals() {
     for (std::size_t i = 0; i < Handled.size(); ++i)
-        sigaction(Handled[i], &previous[i], nullptr);
+        if (installed[i])
+            sigaction(Handled[i], &previous[i], nullptr);
 }
 
 int StopSignals::received() const {

@@ -8,7 +8,9 @@ namespace tarsk {
 // Ctrl-C in the terminal (SIGINT), a logout (SIGHUP) and kill (SIGTERM) become a request to
 // close at the end of the frame, so the game leaves as a window close does and keeps its
 // settings. A second one while the first is pending ends the program at once, as the signal
-// would have without this. The handlers are the process's own: make one of these, in main.
+// would have without this. A signal ignored when the game started (nohup's SIGHUP, SIGINT in a
+// script's background job) stays ignored. The handlers are the process's own: make one of
+// these, in main.
 class StopSignals {
 public:
     StopSignals();
@@ -26,6 +28,7 @@ public:
 private:
     static constexpr std::array<int, 3> Handled = {SIGINT, SIGTERM, SIGHUP};
     std::array<struct sigaction, Handled.size()> previous = {};
+    std::array<bool, Handled.size()> installed = {};
 };
 
 } // namespace tarsk

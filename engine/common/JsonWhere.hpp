@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/common/JsonError.hpp"
+#include "engine/common/MissingJsonValue.hpp"
 
 #include <cstddef>
 #include <exception>
@@ -10,16 +11,23 @@
 namespace orv {
 
 // Reading steps that put where they were into any error they raise. Errors that are not JsonErrors
-// yet (the JSON library's, a reader's own) become JsonErrors with their text as the message.
+// yet (the JSON library's, a reader's own) become JsonErrors with their text as the message; a
+// missing member also names its key.
+
+inline JsonError asJsonError(const std::exception& error) {
+    if (const auto* located = dynamic_cast<const JsonError*>(&error))
+        return *located;
+    if (const auto* missing = dynamic_cast<const MissingJsonValue*>(&error))
+        return JsonError(missing->getKey(), missing->what());
+    return JsonError(error.what());
+}
 
 template <class Read>
 decltype(auto) readUnderKey(std::string_view key, Read&& read) {
     try {
         return read();
-    } catch (const JsonError& error) {
-        throw error.underKey(key);
     } catch (const std::exception& error) {
-        throw JsonError(std::string(key), error.what());
+        throw asJsonError(error).underKey(key);
     }
 }
 
@@ -27,10 +35,8 @@ template <class Read>
 decltype(auto) readUnderIndex(std::size_t index, Read&& read) {
     try {
         return read();
-    } catch (const JsonError& error) {
-        throw error.underIndex(index);
     } catch (const std::exception& error) {
-        throw JsonError("[" + std::to_string(index) + "]", error.what());
+        throw asJsonError(error).underIndex(index);
     }
 }
 
@@ -45,10 +51,8 @@ template <class Read>
 decltype(auto) readFromFile(const std::string& file, Read&& read) {
     try {
         return read();
-    } catch (const JsonError& error) {
-        throw error.inFile(file);
     } catch (const std::exception& error) {
-        throw JsonError(file, "", error.what());
+        throw asJsonError(error).inFile(file);
     }
 }
 

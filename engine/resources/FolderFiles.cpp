@@ -13,15 +13,12 @@ std::vector<std::filesystem::path> listFolderFiles(const std::filesystem::path& 
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string extension = entry.path().extension().string();
-        if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
-            continue;
-        std::error_code error;
-        if (!entry.is_directory(error))
+        if (std::find(extensions.begin(), extensions.end(), extension) != extensions.end())
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    // An editor's lock link or a pipe named like content is left out, but said, so that what goes
-    // missing through it can be traced.
+    // An editor's lock link, a pipe or a folder named like content is left out, but said, so that
+    // what goes missing through it can be traced. A folder's own entries are walked all the same.
     std::erase_if(files, [](const std::filesystem::path& file) {
         const std::string why = whyNoRegularFile(file);
         if (!why.empty())

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "engine/common/JsonNumber.hpp"
+#include "engine/common/MissingJsonValue.hpp"
 
 #include <nlohmann/json.hpp>
 
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -15,7 +15,7 @@ template <class T>
 T getRequiredJsonValue(const nlohmann::json& json, const std::string& key) {
     auto it = json.find(key);
     if (it == json.end())
-        throw std::logic_error("json does not contain required value");
+        throw MissingJsonValue(key);
     if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
         return jsonNumber<T>(*it, key);
     else

@@ -1,6 +1,6 @@
 #include "game/missions/MissionManager.hpp"
 
-#include "engine/common/JsonError.hpp"
+#include "engine/common/JsonWhere.hpp"
 #include "game/missions/MissionDataManager.hpp"
 
 #include <stdexcept>
@@ -90,11 +90,7 @@ void MissionManager::fromJson(const nlohmann::json& data, const orv::WorldManage
     for (const std::unique_ptr<Mission>& mission : missions) {
         if (data.is_object()) {
             if (auto record = data.find(mission->getId()); record != data.end())
-                try {
-                    mission->fromJson(*record);
-                } catch (const orv::JsonError& error) {
-                    throw error.underKey(mission->getId());
-                }
+                orv::readUnderKey(mission->getId(), [&] { mission->fromJson(*record); });
         }
         mission->restoreAfterLoad(worlds, player);
     }

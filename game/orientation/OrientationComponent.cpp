@@ -1,6 +1,7 @@
 #include "game/orientation/OrientationComponent.hpp"
 
 #include "engine/common/JsonNumber.hpp"
+#include "engine/common/MissingJsonValue.hpp"
 #include "game/json/JsonObject.hpp"
 
 #include <stdexcept>
@@ -13,7 +14,7 @@ std::unique_ptr<OrientationComponent> OrientationComponent::fromJson(const nlohm
     requireJsonObject(data);
     const auto it = data.find("orientation");
     if (it == data.end())
-        throw std::logic_error("json does not contain required value");
+        throw orv::MissingJsonValue("orientation");
     return std::make_unique<OrientationComponent>(
         static_cast<Orientation>(orv::jsonNumber<std::uint32_t>(*it, "orientation")));
 }

@@ -1,6 +1,7 @@
 #include "game/terrain/TerrainComponent.hpp"
 
 #include "engine/common/JsonNumber.hpp"
+#include "engine/common/MissingJsonValue.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/tiles/Tileset.hpp"
 #include "game/json/JsonObject.hpp"
@@ -17,12 +18,10 @@ namespace tarsk {
 
 namespace {
 
-constexpr const char* missingValue = "json does not contain required value";
-
 const nlohmann::json& required(const nlohmann::json& data, const char* key) {
     const auto it = data.find(key);
     if (it == data.end())
-        throw std::logic_error(missingValue);
+        throw orv::MissingJsonValue(key);
     return *it;
 }
 

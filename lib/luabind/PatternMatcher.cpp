@@ -11,7 +11,7 @@ namespace {
 
 constexpr char escape = '%';
 // Steps between two looks at the clock.
-constexpr unsigned stepsPerCheck = 1u << 14;
+constexpr std::size_t stepsPerCheck = 1u << 14;
 
 // %a, %d, ... (and their complements in upper case); any other character stands for itself.
 bool inClass(unsigned char c, unsigned char name) {
@@ -73,9 +73,12 @@ std::size_t PatternMatcher::matchAt(std::size_t start, std::size_t patternStart)
     return match(start, patternStart);
 }
 
-void PatternMatcher::step() {
-    if (++steps % stepsPerCheck == 0)
-        checkDeadline(L);
+void PatternMatcher::step(std::size_t work) {
+    steps += work;
+    if (steps < stepsPerCheck)
+        return;
+    steps = 0;
+    checkDeadline(L);
 }
 
 std::size_t PatternMatcher::match(std::size_t s, std::size_t p) {
@@ -84,6 +87,8 @@ std::size_t PatternMatcher::match(std::size_t s, std::size_t p) {
     const DepthGuard guard{depth};
     step();
     while (p < pattern.size()) {
+        // Every item counts, also one passed over without taking a character.
+        step();
         const char c = pattern[p];
         if (c == '(') {
             if (p + 1 < pattern.size() && pattern[p + 1] == ')')
@@ -108,6 +113,7 @@ std::size_t PatternMatcher::match(std::size_t s, std::size_t p) {
                 if (p >= pattern.size() || pattern[p] != '[')
                     luaL_error(L, "missing '[' after '%%f' in pattern");
                 const std::size_t end = itemEnd(p);
+                step(end - p);
                 const unsigned char before = s == 0 ? '\0' : static_cast<unsigned char>(subject[s - 1]);
                 const unsigned char here = s < subject.size() ? static_cast<unsigned char>(subject[s]) : '\0';
                 if (inSet(before, p, end - 1) || !inSet(here, p, end - 1))
@@ -125,6 +131,8 @@ std::size_t PatternMatcher::match(std::size_t s, std::size_t p) {
         }
         // A single-character item, maybe with a quantifier.
         const std::size_t end = itemEnd(p);
+        // Finding the item's end and testing a set scan it whole.
+        step(end - p);
         const bool here = s < subject.size() && matchesItem(s, p, end);
         const char quantifier = end < pattern.size() ? pattern[end] : '\0';
         if (quantifier == '?') {
@@ -165,13 +173,14 @@ std::size_t PatternMatcher::matchRepeated(std::size_t s, std::size_t p, std::siz
                 return result;
             if (s >= subject.size() || !matchesItem(s, p, itemEnd))
                 return noMatch;
+            step(itemEnd - p);
             ++s;
         }
     }
     std::size_t count = 0;
     while (s + count < subject.size() && matchesItem(s + count, p, itemEnd)) {
         ++count;
-        step();
+        step(itemEnd - p);
     }
     for (;;) {
         const std::size_t result = match(s + count, itemEnd + 1);
@@ -236,6 +245,7 @@ std::size_t PatternMatcher::matchBackReference(std::size_t s, char digit) {
     if (length == position)
         return noMatch;
     const auto size = static_cast<std::size_t>(length);
+    step(size);
     if (subject.size() - s < size ||
         subject.compare(s, size, subject.substr(captures[index].start, size)) != 0)
         return noMatch;

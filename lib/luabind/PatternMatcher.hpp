@@ -9,10 +9,10 @@
 namespace lua::detail {
 
 // Lua's string patterns (character classes, sets, the quantifiers * + - ?, anchors, captures,
-// back references, %b and %f), matched so that a long search stays interruptible: every few
-// thousand steps it looks at the clock of the limit in force (checkDeadline), which raises the
-// limit's error once the time is up. Malformed patterns raise Lua errors worded as the
-// string library words them.
+// back references, %b and %f), matched so that a long search stays interruptible: every step
+// it takes is counted, weighed by the characters it scans, and every few thousand it looks at
+// the clock of the limit in force (checkDeadline), which raises the limit's error once the time
+// is up. Malformed patterns raise Lua errors worded as the string library words them.
 class PatternMatcher {
 public:
     static constexpr std::size_t noMatch = static_cast<std::size_t>(-1);
@@ -30,6 +30,9 @@ public:
     // returns how many values it pushed.
     int pushCaptures(std::size_t start, std::size_t end, bool withWhole) const;
     int captureCount() const { return level; }
+
+    // Counts `work` steps done for the match outside the matcher (a replacement's text).
+    void step(std::size_t work = 1);
 
 private:
     static constexpr int maxCaptures = 32;
@@ -51,7 +54,6 @@ private:
     std::size_t itemEnd(std::size_t p) const;
     bool matchesItem(std::size_t s, std::size_t p, std::size_t end) const;
     bool inSet(unsigned char c, std::size_t open, std::size_t close) const;
-    void step();
 
     lua_State* L;
     std::string_view subject;
@@ -59,7 +61,7 @@ private:
     std::array<Capture, maxCaptures> captures{};
     int level = 0;
     int depth = 0;
-    unsigned steps = 0;
+    std::size_t steps = 0;
 };
 
 } // namespace lua::detail

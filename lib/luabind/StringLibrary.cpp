@@ -123,9 +123,11 @@ int gmatch(lua_State* L) {
 }
 
 // Appends the replacement string (at index 3) for the match [start, end).
-void addReplacementText(lua_State* L, luaL_Buffer& buffer, const PatternMatcher& matcher, std::size_t start,
+void addReplacementText(lua_State* L, luaL_Buffer& buffer, PatternMatcher& matcher, std::size_t start,
                         std::size_t end, std::string_view subject) {
     const std::string_view text = checkString(L, 3);
+    // A long text that adds nothing (all "%0" of empty matches) must count too.
+    matcher.step(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '%') {
             luaL_addchar(&buffer, text[i]);
@@ -149,7 +151,7 @@ void addReplacementText(lua_State* L, luaL_Buffer& buffer, const PatternMatcher&
 
 // Appends what replaces the match [start, end): the replacement string with its captures, or
 // the value that the table or function (at index 3) gives; false or nil keeps the match.
-void addReplacement(lua_State* L, luaL_Buffer& buffer, const PatternMatcher& matcher, std::size_t start,
+void addReplacement(lua_State* L, luaL_Buffer& buffer, PatternMatcher& matcher, std::size_t start,
                     std::size_t end, std::string_view subject) {
     const int type = lua_type(L, 3);
     if (type == LUA_TSTRING || type == LUA_TNUMBER) {

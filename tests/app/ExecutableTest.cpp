@@ -237,27 +237,50 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
     return result;
 }
 
+// How the game is started besides: as nohup or a script's background job leave it (SIGHUP and
+// SIGINT ignored), with standard output closed (">&-"), or writing into a pipe whose reader is gone.
+enum class Start { Plain, SignalsIgnored, OutputClosed, OutputUnread };
+
 // Starts the game under test in a scratch folder with its data and the shipped game file, as on
-// a machine with no sound device; standard output and error go to stdout.txt there. Returns the
-// process id, or 0 when it could not be started.
-pid_t startInFolder(const apptest::TempFolder& folder) {
+// a machine with no sound device; standard error, and standard output unless `start` says
+// otherwise, go to stdout.txt there. Returns the process id, or 0 when it could not be started.
+pid_t startInFolder(const apptest::TempFolder& folder, Start start = Start::Plain) {
     const std::filesystem::path runDir = gameRunDir();
     std::filesystem::create_directory_symlink(runDir / "data", folder / "data");
     std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
                                folder / "test_entities_save.json");
     const std::filesystem::path output = folder / "stdout.txt";
-    const std::string program = (runDir / "ostrevale").string();
+    std::string program = (runDir / "ostrevale").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    posix_spawn_file_actions_addopen(&actions, 2, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int unread[2] = {-1, -1};
+    if (start == Start::OutputClosed) {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    } else if (start == Start::OutputUnread && ::pipe(unread) == 0) {
+        posix_spawn_file_actions_adddup2(&actions, unread[1], 1);
+        posix_spawn_file_actions_addclose(&actions, unread[0]);
+        posix_spawn_file_actions_addclose(&actions, unread[1]);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, 2, 1);
+    }
+    std::vector<std::string> arguments = {program};
+    if (start == Start::SignalsIgnored) {
+        // What nohup and a shell's background job do: the ignoring survives the exec.
+        arguments = {"/bin/sh", "-c", "trap '' HUP INT; exec \"$0\"", program};
+        program = "/bin/sh";
+    }
     std::vector<std::string> silent = environmentWith("ALSOFT_DRIVERS", "no-such-driver");
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, pointers(silent).data()) != 0)
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, pointers(arguments).data(),
+                    pointers(silent).data()) != 0)
         pid = 0;
     posix_spawn_file_actions_destroy(&actions);
+    // Nobody reads the game's output from the start: its first line meets a closed pipe.
+    for (const int end : unread)
+        if (end >= 0)
+            ::close(end);
     return pid;
 }
 
@@ -376,6 +399,38 @@ TEST(Executable, AStopSignalClosesTheGameAndKeepsTheSettings) {
         ASSERT_TRUE(shown) << said;
         EXPECT_EQ(exitCode, std::optional<int>(128 + signal)) << said;
         EXPECT_EQ(said.find("fatal"), std::string::npos) << said;
+        const std::string settings = readFile(folder / "settings.json");
+        EXPECT_TRUE(nlohmann::json::accept(settings)) << "settings.json: '" << settings << "'";
+    }
+    XCloseDisplay(display);
+}
+
+// nohup, a script's background job, "| head -1" after head is gone, ">&-": the game plays on, takes
+// no notice of the ignored signals, and a window close still ends it cleanly with its settings.
+TEST(Executable, IgnoredSignalsStayIgnoredAndAnOutputNobodyReadsEndsNothing) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
+    for (const Start start : {Start::SignalsIgnored, Start::OutputClosed, Start::OutputUnread}) {
+        SCOPED_TRACE(static_cast<int>(start));
+        apptest::TempFolder folder;
+        const pid_t pid = startInFolder(folder, start);
+        ASSERT_GT(pid, 0);
+        const Window window = waitForGameWindow(display);
+        // Taken before the close is, so one honoured would show in the exit status.
+        if (window && start == Start::SignalsIgnored) {
+            kill(pid, SIGHUP);
+            kill(pid, SIGINT);
+        }
+        if (window)
+            requestClose(display, window);
+        const std::optional<int> exitCode = window ? waitForExit(pid, 10s) : std::nullopt;
+        if (!exitCode) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        const std::string said = readFile(folder / "stdout.txt");
+        ASSERT_NE(window, 0u) << said;
+        EXPECT_EQ(exitCode, std::optional<int>(0)) << said;
         const std::string settings = readFile(folder / "settings.json");
         EXPECT_TRUE(nlohmann::json::accept(settings)) << "settings.json: '" << settings << "'";
     }

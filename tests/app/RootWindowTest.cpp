@@ -175,6 +175,8 @@ TEST(RootStartup, AnEntryUnderDataThatIsNoFileIsSkippedAndSaid) {
     std::filesystem::create_symlink("/dev/zero", data / "blueprint/tree.json");
     ASSERT_EQ(::mkfifo((data / "tiles/sand.tiles").c_str(), 0600), 0);
     std::filesystem::create_symlink("someone@host.4242", data / "other/dayNight/.#default.json");
+    std::filesystem::create_directory(data / "items/fish2.json");
+    std::filesystem::create_directory_symlink(data / "items/fish2.json", data / "items/fish3.json");
     testing::internal::CaptureStdout();
     harness.start();
     const std::string said = testing::internal::GetCapturedStdout();
@@ -182,7 +184,9 @@ TEST(RootStartup, AnEntryUnderDataThatIsNoFileIsSkippedAndSaid) {
          {"content: skipping ./data/items/wood.json: it is a pipe (FIFO)\n",
           "content: skipping ./data/blueprint/tree.json: it is a device\n",
           "content: skipping ./data/tiles/sand.tiles: it is a pipe (FIFO)\n",
-          "content: skipping ./data/other/dayNight/.#default.json: it is a link to nothing\n"})
+          "content: skipping ./data/other/dayNight/.#default.json: it is a link to nothing\n",
+          "content: skipping ./data/items/fish2.json: it is a folder\n",
+          "content: skipping ./data/items/fish3.json: it is a folder\n"})
         EXPECT_NE(said.find(line), std::string::npos) << said;
     EXPECT_TRUE(harness.root->getWindow().isOpen());
 }

@@ -83,6 +83,8 @@ TEST(DataChecks, ABadReferenceOrValueStopsTheStartNamingTheFileThePathAndTheFaul
          "frog_tree.json: spawner.spawnRadius: physics: the spawn radius lies beyond 1e6 world units"},
         {"blueprint/frog_tree.json", set("/spawner/maxConcurrentlySpawnedEntities", 2000000000),
          "frog_tree.json: spawner.maxConcurrentlySpawnedEntities: must be at most 1000, but is 2000000000"},
+        {"blueprint/frog_tree.json", json::parse(R"([{"op": "remove", "path": "/spawner/spawnCount"}])"),
+         "frog_tree.json: spawner.spawnCount: json does not contain required value"},
         {"items/food.json", set("/1/properties/NutritionalValue", "5"),
          "food.json: [1].properties.NutritionalValue: type must be number, but is string"},
         // Skipped, the tree is missed where it is used.

@@ -131,6 +131,12 @@ TEST_F(RootConsoleTest, WorkNoInstructionCountSeesEndsWithinTheLinesTime) {
         "string.gsub(string.rep('a', 300000), '.-b', '')",
         "for _ in string.gmatch(string.rep('a', 300000), '.-b') do end",
         "string.match(string.rep('a', 300000), '(a*)%1b')",
+        // Items that take nothing here, a set scanned whole, a replacement that adds nothing.
+        "string.find(('b'):rep(50000), ('x*'):rep(200000) .. 'y')",
+        "string.find(('b'):rep(50000), ('x-'):rep(200000) .. 'y')",
+        "string.find(('b'):rep(50000), ('x?'):rep(200000) .. 'y')",
+        "string.find(('b'):rep(50000), '[' .. ('a'):rep(400000) .. ']*y')",
+        "string.gsub(('b'):rep(50000), '', ('%0'):rep(200000))",
         "local s = string.rep('a', 1e8) for i = 1, 1e6 do s:find('b', 1, true) end",
         "setmetatable({}, {__gc = function() while true do end end}) collectgarbage()",
     };
