@@ -200,11 +200,17 @@ public:
             return;
         }
         game.pointAt(target);
-        const bool close = distance(target, at) <= StrikeDistance;
-        game.walk(close ? sf::Vector2f{} : target - at);
+        // Bodies meeting above or below each other are too far apart for a bite: a frog that is
+        // spared is met level with it, on the side the player is.
+        const bool spare = !mayPunch(*nearest);
+        const sf::Vector2f spot =
+            target + sf::Vector2f{at.x < target.x ? -StrikeDistance : StrikeDistance, 0.f};
+        const bool close = spare ? std::max(std::abs(spot.x - at.x), std::abs(spot.y - at.y)) <= 0.3f
+                                 : distance(target, at) <= StrikeDistance;
+        game.walk(close ? sf::Vector2f{} : (spare ? spot : target) - at);
         if (close)
             stillFrames = 0;
-        if (distance(target, at) < PunchReach && frame % FramesBetweenPunches == 0 && mayPunch(*nearest))
+        if (!spare && distance(target, at) < PunchReach && frame % FramesBetweenPunches == 0)
             game.punch();
     }
 
