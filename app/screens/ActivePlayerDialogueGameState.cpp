@@ -44,12 +44,15 @@ void ActivePlayerDialogueGameState::advance() {
     const DialogueContext context{services.getMissions(), services.getWorlds(), &services.getPlayer()};
     if (!dialogue->next(context, *this)) {
         finished = true;
-        finishedClock.restart();
+        lingered = sf::Time::Zero;
     }
 }
 
 void ActivePlayerDialogueGameState::onUpdate() {
-    if (finished && finishedClock.getElapsedTime() >= lingerTime)
+    if (!finished)
+        return;
+    lingered += services.getFrameTime();
+    if (lingered >= lingerTime)
         close();
 }
 

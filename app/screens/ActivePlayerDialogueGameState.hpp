@@ -6,7 +6,6 @@
 #include "game/dialogue/DialogueView.hpp"
 #include "ui/TextArea.hpp"
 
-#include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
 #include <memory>
@@ -18,7 +17,8 @@ class PlayerScreenServices;
 
 // A conversation shown one line at a time near the bottom of the window; each left click in the
 // window asks the dialogue for the next line. Once the dialogue says it is over, the screen
-// lingers briefly so its last line can still be read, then closes itself.
+// lingers briefly so its last line can still be read, then closes itself. The pause counts the
+// root's frame times, so a game driven by a scripted clock closes it on the same frame every run.
 class ActivePlayerDialogueGameState : public orv::GameState, public DialogueView {
 public:
     static constexpr const char* continueHint = " (Click to continue...)";
@@ -45,7 +45,7 @@ private:
     ui::TextArea::Ptr textBox;
     std::unique_ptr<Dialogue> dialogue;
     bool finished = false;
-    sf::Clock finishedClock;
+    sf::Time lingered;
     smartsignals::ScopedConnections connections;
 };
 

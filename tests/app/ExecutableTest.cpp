@@ -318,11 +318,21 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
         stop();
         FAIL() << "the game window did not appear; the game said: " << readFile(output);
     }
-    // Wholly on the screen, or the parts outside cannot be read; then a few frames to draw.
+    // Wholly on the screen, or the parts outside cannot be read; then frames to draw there. A
+    // busy machine may take long over them: look until the white around the menu and its title
+    // show.
     XMoveWindow(display, window, 0, 0);
     XSync(display, False);
-    std::this_thread::sleep_for(1500ms);
-    const sf::Image menu = screenshot(display, window);
+    sf::Image menu;
+    const auto drawn = [&] {
+        return menu.getSize() == sf::Vector2u(1280, 720) && allWhite(menu, 0, 0, 1280, 240) &&
+               allWhite(menu, 0, 480, 1280, 240) && darkPixels(menu, 440, 250, 400, 100, 100) > 1000;
+    };
+    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+         !drawn() && std::chrono::steady_clock::now() < deadline;) {
+        std::this_thread::sleep_for(250ms);
+        menu = screenshot(display, window);
+    }
     ASSERT_EQ(menu.getSize(), sf::Vector2u(1280, 720));
     menu.saveToFile((std::filesystem::path(ORV_RUN_DIR).parent_path() / "menu-screenshot.png").string());
 

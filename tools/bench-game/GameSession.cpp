@@ -5,6 +5,7 @@
 #include "app/root/FrameClock.hpp"
 #include "app/savegame/LoadedSavegameGameState.hpp"
 #include "engine/ecs/Entity.hpp"
+#include "game/random/RandomNumberGenerator.hpp"
 
 #include <stdexcept>
 
@@ -34,6 +35,8 @@ T& onlyChild(orv::GameState& parent, const char* what) {
 
 GameSession::GameSession(sf::Time frameTime)
     : rootState(std::make_unique<BenchRoot>(std::make_unique<FixedClock>(frameTime))) {
+    // The same frogs' hops every run, so runs compare.
+    rootState->getRandom() = tarsk::RandomNumberGenerator(1);
     rootState->init();
     // Frames are timed by the benchmark, not held back to the game's frame rate.
     rootState->getWindow().setFramerateLimit(0);

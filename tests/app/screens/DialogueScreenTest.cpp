@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace {
 
 using tarsk::ActivePlayerDialogueGameState;
@@ -96,9 +94,10 @@ TEST_F(DialogueScreenTest, ClicksStepThroughTheLinesAndTheScreenClosesAfterItsPa
     EXPECT_TRUE(dialogue.isFinished());
     EXPECT_EQ(shown(), "Go. (Click to continue...)");
 
-    dialogue.update();
+    // The last line lingers for 160 ms of frames: ten of 16 ms.
+    for (int frame = 0; frame < 9; ++frame)
+        dialogue.update();
     EXPECT_FALSE(dialogue.isClosed()) << "the last line lingers";
-    std::this_thread::sleep_for(std::chrono::milliseconds(170));
     dialogue.update();
     EXPECT_TRUE(dialogue.isClosed());
     EXPECT_FALSE(services.guiHas(box));
@@ -122,7 +121,7 @@ TEST_F(DialogueScreenTest, ADialogueWithoutLinesLeavesAnEmptyBoxAndCloses) {
     auto& dialogue = open("silent");
     EXPECT_TRUE(dialogue.isFinished());
     EXPECT_EQ(shown(), "");
-    std::this_thread::sleep_for(std::chrono::milliseconds(170));
+    services.frameTime = ActivePlayerDialogueGameState::lingerTime;
     dialogue.update();
     EXPECT_TRUE(dialogue.isClosed());
 }

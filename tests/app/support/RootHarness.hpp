@@ -2,7 +2,9 @@
 
 #include "app/root/BaseGameState.hpp"
 #include "app/support/RunFolder.hpp"
+#include "game/random/RandomNumberGenerator.hpp"
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 
@@ -26,14 +28,19 @@ private:
 };
 
 // The root state in a scratch run folder, fed with scripted events and frame times. Call
-// start() after preparing the folder; construction already reads the tile sheet.
+// start() after preparing the folder; construction already reads the tile sheet. The game's
+// random sequence starts from a fixed seed, so a test plays the same game every run; replace it
+// through root->getRandom() before start() to play another.
 struct RootHarness {
+    static constexpr std::uint32_t DefaultSeed = 1;
+
     explicit RootHarness(std::deque<sf::Time> times = {},
                          RunFolder::Content content = RunFolder::Content::Minimal)
         : folder(content) {
         auto scriptedClock = std::make_unique<ScriptedClock>(std::move(times));
         clock = scriptedClock.get();
         root = std::make_unique<tarsk::BaseGameState>(std::move(scriptedClock));
+        root->getRandom() = tarsk::RandomNumberGenerator(DefaultSeed);
         auto source = std::make_unique<tarsk::QueuedEventSource>();
         events = source.get();
         root->setEventSource(std::move(source));
