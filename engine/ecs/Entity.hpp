@@ -4,6 +4,7 @@
 #include "engine/common/Lifetime.hpp"
 #include "engine/common/TypeName.hpp"
 #include "engine/ecs/Component.hpp"
+#include "engine/ecs/MissingComponent.hpp"
 #include "engine/ecs/TypeIndexOrder.hpp"
 #include "engine/signals/ScopedConnections.hpp"
 #include "engine/signals/Signal.hpp"
@@ -42,12 +43,12 @@ public:
         return static_cast<T*>(addComponent(std::make_unique<T>(std::forward<Args>(args)...), typeid(T)));
     }
 
-    // The T of this entity; throws when it has none.
+    // The T of this entity; throws MissingComponent when it has none.
     template <class T>
     T* getComponent() const {
         if (T* found = findComponent<T>())
             return found;
-        throw std::logic_error("Component does not exist. Typename: " + typeName<T>());
+        throw MissingComponent("Component does not exist. Typename: " + typeName<T>());
     }
 
     // The T of this entity, or null: for components that are optional.

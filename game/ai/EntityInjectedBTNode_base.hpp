@@ -23,10 +23,18 @@ public:
 protected:
     // The owner; throws std::logic_error while there is none.
     const orv::Entity& requireOwner() const;
-    // Says once per tree why a node failed (AiManager::reportTreeFault).
-    void reportFailure(const std::string& why) const;
+    // Says once per tree why the named node fails (AiManager::reportTreeFault).
+    void reportFailure(const std::string& node, const std::string& why) const;
+    // Only from within a catch block. Says why the named node fails when the exception in flight
+    // comes from content: an input it cannot use (UnusableNodeInput), a value that makes no sense
+    // (std::invalid_argument, range and JSON errors, bt::RuntimeError) or an entity that lacks a
+    // component (orv::MissingComponent). Any other exception is a fault of the program and is
+    // thrown on.
+    void reportContentFault(const std::string& node) const;
 
 private:
+    void report(const std::string& text) const;
+
     const orv::Entity* owner = nullptr;
 };
 

@@ -8,15 +8,15 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
 
-#include <stdexcept>
-
 namespace tarsk {
 
 bt::NodeStatus GetTileIdAtPositionNode::tick() {
     const auto position = requiredInput<sf::Vector2f>(*this, "positionXY");
     const orv::Entity* terrain = worldOf(requireOwner()).getSystem<TerrainSystem>()->getTerrainEntity();
-    if (!terrain)
-        throw std::logic_error("GetTileIdAtPosition: the world has no terrain");
+    if (!terrain) {
+        reportFailure(getName(), "the world has no terrain");
+        return bt::NodeStatus::FAILURE;
+    }
     const orv::Tilemap& tilemap = terrain->getComponent<TerrainComponent>()->getTilemap();
     const float pixels = static_cast<float>(TerrainComponent::TileSize);
     const sf::Vector2i cell = tilemap.toTileCoordinates(position * pixels);

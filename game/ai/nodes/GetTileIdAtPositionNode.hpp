@@ -8,7 +8,8 @@
 
 namespace tarsk {
 
-// Writes the id of the ground tile under "positionXY" to "tileId"; FAILURE off the map.
+// Writes the id of the ground tile under "positionXY" to "tileId"; FAILURE off the map, and in a
+// world without terrain.
 class GetTileIdAtPositionNode : public EntityInjectedBTNode<bt::SyncActionNode> {
 public:
     using EntityInjectedBTNode::EntityInjectedBTNode;

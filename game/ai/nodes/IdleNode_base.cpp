@@ -30,20 +30,21 @@ double secondsPer(const std::string& unit) {
     return 1.0;
 }
 
-// Throws for a wait part that makes no usable duration.
-void checkWait(const std::string& node, const std::string& unit, float value) {
+// Throws std::invalid_argument for a wait part that makes no usable duration: refused when the tree
+// is made for a literal, failing the node for a blackboard entry.
+void checkWait(const std::string& unit, float value) {
     const double seconds = value * secondsPer(unit);
     // Milliseconds are counted as a 32-bit number.
     const bool countable =
         unit != "ms" || std::fabs(value) < static_cast<float>(std::numeric_limits<std::int32_t>::max());
     if (!orv::isFinite(seconds) || std::fabs(seconds) > MaxWaitSeconds || !countable)
-        throw std::invalid_argument(node + ": wait \"" + unit + "\" is not a usable duration");
+        throw std::invalid_argument("wait \"" + unit + "\" is not a usable duration");
 }
 
 } // namespace
 
 std::pair<std::string, bt::PortInfo> IdleNode_base::waitPort(const std::string& unit) {
-    return bt::InputPort<float>(unit, [unit](const float& value) { checkWait("wait", unit, value); });
+    return bt::InputPort<float>(unit, [unit](const float& value) { checkWait(unit, value); });
 }
 
 IdleNode_base::IdleNode_base(const std::string& name, const bt::NodeConfiguration& config, bool readsHours)
@@ -55,7 +56,7 @@ sf::Time IdleNode_base::readWaitTime() const {
         if (std::string_view(unit) == "h" && !readsHours)
             continue;
         const float value = optionalInput<float>(*this, unit, 0.f);
-        checkWait(getName(), unit, value);
+        checkWait(unit, value);
         // Milliseconds are counted whole, the fraction dropped.
         const std::string_view name(unit);
         if (name == "ms")

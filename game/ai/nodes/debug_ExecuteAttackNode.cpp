@@ -1,6 +1,7 @@
 #include "game/ai/nodes/debug_ExecuteAttackNode.hpp"
 
 #include "engine/ecs/Entity.hpp"
+#include "engine/ecs/MissingComponent.hpp"
 #include "engine/ecs/World.hpp"
 #include "game/ai/NodeInputs.hpp"
 #include "game/ai/WorldOf.hpp"
@@ -33,7 +34,13 @@ bt::NodeStatus debug_ExecuteAttackNode::tick() {
     }
     if (!attack->isReady())
         return bt::NodeStatus::FAILURE;
-    owner.getComponent<FighterComponent>()->requestAttack(attack.get());
+    FighterComponent* fighter = owner.getComponent<FighterComponent>();
+    try {
+        fighter->requestAttack(attack.get());
+    } catch (const orv::MissingComponent& missing) {
+        // The attack is carried out at once, and may need more of its attacker than the node does.
+        throw orv::MissingComponent("attack \"" + attackId + "\": " + missing.what());
+    }
     return bt::NodeStatus::SUCCESS;
 }
 

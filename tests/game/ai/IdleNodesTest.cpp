@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
 namespace {
 
 using aitest::Scene;
@@ -74,6 +79,25 @@ TEST(IdleNodes, RefuseWaitsThatAreNoDuration) {
                              R"(<IdleWorldTime h="1e30"/>)", R"(<IdleFrameTime ms="3e9"/>)"}) {
         // Refused when the tree is made, before any frame runs.
         EXPECT_THROW(Scene scene(body), bt::RuntimeError) << body;
+    }
+}
+
+// A wait read from the blackboard is known only when the node runs: one that is no duration fails
+// the node, said once per tree naming the node, and the tree goes on.
+TEST(IdleNodes, AWaitFromTheBlackboardThatIsNoDurationFailsTheNodeSaidOnce) {
+    for (const auto& [idle, wait, why] : std::vector<std::tuple<std::string, float, std::string>>{
+             {R"(<IdleFrameTime sec="{wait}"/>)", 1e30f, R"(node "IdleFrameTime": wait "sec")"},
+             {R"(<IdleFrameTime sec="{wait}"/>)", -1e30f, R"(node "IdleFrameTime": wait "sec")"},
+             {R"(<IdleWorldTime name="rest" min="{wait}"/>)", std::nanf(""), R"(node "rest": wait "min")"},
+             {R"(<IdleWorldTime ms="{wait}"/>)", 3e9f, R"(node "IdleWorldTime": wait "ms")"}}) {
+        Scene scene("<Fallback>" + idle + R"(<GetPositionXY positionXY="{here}"/></Fallback>)");
+        scene.blackboard().set("wait", wait);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(scene.frame(frame), Status::SUCCESS) << idle;
+        EXPECT_EQ(scene.frame(frame), Status::SUCCESS) << idle;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "behaviour tree \"main\" (" + scene.library.folder.root.generic_string() +
+                      "/main.xml): " + why + " is not a usable duration; the node fails\n");
     }
 }
 

@@ -183,7 +183,11 @@ TEST(SteeringSeekUntilReachedOrAborted, AHaltedSeekForgetsItsGoalAndStopsWishing
 TEST(GetTileIdAtPosition, ReadsTheCellUnderAPositionAndFailsOffTheMap) {
     Scene scene(R"(<GetTileIdAtPosition positionXY="{at}" tileId="{tile}"/>)");
     scene.blackboard().set("at", sf::Vector2f(1, 1));
-    EXPECT_THROW(scene.tick(), std::logic_error); // no terrain yet
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(scene.tick(), Status::FAILURE); // no terrain yet
+    EXPECT_NE(testing::internal::GetCapturedStdout().find(
+                  ": node \"GetTileIdAtPosition\": the world has no terrain; the node fails\n"),
+              std::string::npos);
     const orv::Tileset tiles = grassAndSand();
     const orv::Entity* ground = scene.w.addTerrain(tiles, {4, 3});
     of<tarsk::TerrainComponent>(ground)->getTilemap().setTiles({{{2, 1}, &*tiles.findTile("SAND")}});
@@ -293,6 +297,18 @@ TEST(debug_ExecuteAttack, StrikesThroughTheFighterOnlyOnceTheAttacksCooldownHasP
     unknown.blackboard().set("target", spared);
     EXPECT_EQ(unknown.tick(), Status::FAILURE);
     EXPECT_FLOAT_EQ(of<tarsk::HealthComponent>(spared)->getHealth(), 100.f);
+
+    // A punch needs its attacker's orientation, which this fighter lacks. The attack is carried out
+    // within the tick: the node fails, said once however often it is tried.
+    Fight punch(R"(<debug_ExecuteAttack target="{target}" attackId="PUNCH_ATTACK"/>)");
+    punch.blackboard().set("target", punch.fighter({0.8f, 0}, {"PLAYER"}));
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(punch.frame(), Status::FAILURE) << "frame " << i;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "behaviour tree \"main\" (" + punch.library.folder.root.generic_string() +
+                  "/main.xml): node \"debug_ExecuteAttack\": attack \"PUNCH_ATTACK\": Component does not "
+                  "exist. Typename: tarsk::OrientationComponent; the node fails\n");
 }
 
 } // namespace
