@@ -90,7 +90,13 @@ void MissionManager::fromJson(const nlohmann::json& data, const orv::WorldManage
     for (const std::unique_ptr<Mission>& mission : missions) {
         if (data.is_object()) {
             if (auto record = data.find(mission->getId()); record != data.end())
-                orv::readUnderKey(mission->getId(), [&] { mission->fromJson(*record); });
+                try {
+                    mission->fromJson(*record);
+                } catch (const orv::JsonError& error) {
+                    throw error.underKey(mission->getId());
+                } catch (const orv::MissingJsonValue& missing) {
+                    throw orv::asJsonError(missing).underKey(mission->getId());
+                }
         }
         mission->restoreAfterLoad(worlds, player);
     }

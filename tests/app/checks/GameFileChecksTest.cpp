@@ -84,7 +84,8 @@ TEST(GameFileChecks, ABadReferenceOrValueKeepsThePlayerAtTheMenuNamingThePlace) 
          "Missions_Data.Mission_Demo_Kill_Some_Frogs._state: this mission has no ending from state 4"},
         {Json::array({add("/Missions_Data/Mission_Demo_Collect_Some_Wood/_state", 5)}),
          "Missions_Data.Mission_Demo_Collect_Some_Wood._state: this mission has no ending from state 5"},
-        {Json::array({Json{{"op", "remove"}, {"path", "/Missions_Data/Mission_Demo_Kill_Some_Frogs/_state"}}}),
+        {Json::array(
+             {Json{{"op", "remove"}, {"path", "/Missions_Data/Mission_Demo_Kill_Some_Frogs/_state"}}}),
          "Missions_Data.Mission_Demo_Kill_Some_Frogs._state: json does not contain required value"},
     };
     for (const auto& [patch, where] : cases) {

@@ -158,7 +158,7 @@ TEST_F(MissionManagerTest, BadRecordsAreRefusedAndEarlierMissionsKeepWhatTheyRea
     EXPECT_EQ(errorOf([&] {
                   missions.fromJson({{"last", {{"extra", 1}}}}, worlds, &player);
               }),
-              "json does not contain required value");
+              "last._state: json does not contain required value");
     EXPECT_EQ(state("last"), MissionState::UNSET);
     EXPECT_THROW(missions.fromJson({{"last", {{"_state", "two"}, {"extra", 1}}}}, worlds, &player),
                  orv::JsonError);
