@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <system_error>
 
 namespace orv {
 

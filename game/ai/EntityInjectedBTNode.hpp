@@ -28,8 +28,10 @@ public:
     bt::NodeStatus executeTick() override {
         try {
             return Base::executeTick();
-        } catch (const std::exception&) {
-            reportContentFault(this->getName());
+        } catch (const std::exception& fault) {
+            if (!isContentFault(fault))
+                throw;
+            reportContentFault(this->getName(), fault);
             // A failed node keeps no work in progress: its next tick reads its inputs afresh.
             this->halt();
             this->setStatus(bt::NodeStatus::FAILURE);

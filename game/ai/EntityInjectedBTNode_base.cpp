@@ -24,25 +24,22 @@ void EntityInjectedBTNode_base::reportFailure(const std::string& node, const std
     report("node \"" + node + "\": " + why);
 }
 
-void EntityInjectedBTNode_base::reportContentFault(const std::string& node) const {
-    try {
-        throw;
-    } catch (const UnusableNodeInput& fault) {
-        // Its text names the port and the node already.
+bool EntityInjectedBTNode_base::isContentFault(const std::exception& fault) {
+    return dynamic_cast<const UnusableNodeInput*>(&fault) ||
+           dynamic_cast<const orv::MissingComponent*>(&fault) ||
+           dynamic_cast<const std::invalid_argument*>(&fault) ||
+           dynamic_cast<const std::out_of_range*>(&fault) || dynamic_cast<const std::range_error*>(&fault) ||
+           dynamic_cast<const nlohmann::json::exception*>(&fault) ||
+           dynamic_cast<const bt::RuntimeError*>(&fault);
+}
+
+void EntityInjectedBTNode_base::reportContentFault(const std::string& node,
+                                                   const std::exception& fault) const {
+    // An unusable input's text names the port and the node already.
+    if (dynamic_cast<const UnusableNodeInput*>(&fault))
         report(fault.what());
-    } catch (const orv::MissingComponent& fault) {
+    else
         reportFailure(node, fault.what());
-    } catch (const std::invalid_argument& fault) {
-        reportFailure(node, fault.what());
-    } catch (const std::out_of_range& fault) {
-        reportFailure(node, fault.what());
-    } catch (const std::range_error& fault) {
-        reportFailure(node, fault.what());
-    } catch (const nlohmann::json::exception& fault) {
-        reportFailure(node, fault.what());
-    } catch (const bt::RuntimeError& fault) {
-        reportFailure(node, fault.what());
-    }
 }
 
 void EntityInjectedBTNode_base::report(const std::string& text) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 
 namespace orv {
@@ -25,12 +26,12 @@ protected:
     const orv::Entity& requireOwner() const;
     // Says once per tree why the named node fails (AiManager::reportTreeFault).
     void reportFailure(const std::string& node, const std::string& why) const;
-    // Only from within a catch block. Says why the named node fails when the exception in flight
-    // comes from content: an input it cannot use (UnusableNodeInput), a value that makes no sense
-    // (std::invalid_argument, range and JSON errors, bt::RuntimeError) or an entity that lacks a
-    // component (orv::MissingComponent). Any other exception is a fault of the program and is
-    // thrown on.
-    void reportContentFault(const std::string& node) const;
+    // Whether a fault comes from content: an input the node cannot use (UnusableNodeInput), a value
+    // that makes no sense (std::invalid_argument, range and JSON errors, bt::RuntimeError) or an
+    // entity that lacks a component (orv::MissingComponent). Others are faults of the program.
+    static bool isContentFault(const std::exception& fault);
+    // Says once per tree why the named node fails for a content fault.
+    void reportContentFault(const std::string& node, const std::exception& fault) const;
 
 private:
     void report(const std::string& text) const;
