@@ -16,18 +16,26 @@ using Clock = std::chrono::steady_clock;
 // single instruction can compare or concatenate long strings.
 constexpr int checkInterval = 100;
 
+// Besides instructions, every call is watched: a C function that C calls (load's reader, gsub's
+// replacement, a metamethod the library calls) runs no instruction, and may repeat for good.
+constexpr int watchedEvents = LUA_MASKCOUNT | LUA_MASKCALL;
+
 [[noreturn]] void exhaust(lua_State* L) {
     detail::StateAnchor& anchor = detail::StateAnchor::of(L);
     anchor.instructionsLeft = 0;
     anchor.budgetSpent = true;
     // From now on every instruction raises again.
     if (lua_gethook(L) != nullptr)
-        lua_sethook(L, lua_gethook(L), LUA_MASKCOUNT, 1);
+        lua_sethook(L, lua_gethook(L), watchedEvents, 1);
     luaL_error(L, "%s", InstructionLimit::exhaustedText);
     throw error(InstructionLimit::exhaustedText); // not reached: luaL_error does not return
 }
 
-void countInstructions(lua_State* L, lua_Debug*) {
+void watchBudget(lua_State* L, lua_Debug* event) {
+    if (event->event != LUA_HOOKCOUNT) {
+        detail::checkDeadline(L);
+        return;
+    }
     detail::StateAnchor& anchor = detail::StateAnchor::of(L);
     if (anchor.budgetSpent || anchor.instructionsLeft <= static_cast<std::uint64_t>(checkInterval))
         exhaust(L);
@@ -50,7 +58,7 @@ InstructionLimit::InstructionLimit(const State& state, std::uint64_t instruction
     anchor.deadline = time >= Clock::time_point::max() - now
                           ? Clock::time_point::max()
                           : now + std::chrono::duration_cast<Clock::duration>(time);
-    lua_sethook(L, &countInstructions, LUA_MASKCOUNT, checkInterval);
+    lua_sethook(L, &watchBudget, watchedEvents, checkInterval);
 }
 
 InstructionLimit::~InstructionLimit() {
@@ -84,7 +92,7 @@ void closeWithin(lua_State* L, std::chrono::nanoseconds time, std::uint64_t allo
     anchor.allocationLeft = allocatedBytes;
     anchor.budgetSpent = false;
     anchor.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(time);
-    lua_sethook(L, &countInstructions, LUA_MASKCOUNT, checkInterval);
+    lua_sethook(L, &watchBudget, watchedEvents, checkInterval);
     lua_close(L);
 }
 

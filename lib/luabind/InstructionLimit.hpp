@@ -17,8 +17,9 @@ class State;
 //
 // It may also bound the bytes the state allocates meanwhile, counted as they are asked for, so
 // work done inside library functions (a string built by repeated concatenation, string.rep with a
-// huge count) ends too: past that budget Lua raises "not enough memory". Library functions of
-// the layer that loop in C look at the clock through checkDeadline.
+// huge count) ends too: past that budget Lua raises "not enough memory". Every call looks at the
+// clock, also of a C function that C calls; library functions of the layer that loop in C, and
+// the parser between the pieces of a chunk, look at it through checkDeadline.
 //
 //     lua::InstructionLimit limit(state, 10'000'000);
 //     lua::CallResult run = chunk.function().protectedCall();   // "while true do end" fails

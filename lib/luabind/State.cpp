@@ -172,7 +172,7 @@ Table State::createTable() const {
 
 LoadResult State::load(const std::string& code) const {
     detail::StackGuard guard(L);
-    const int status = luaL_loadbufferx(L, code.data(), code.size(), code.c_str(), "t");
+    const int status = detail::loadTextInPieces(L, code, code.c_str());
     if (status != LUA_OK)
         return LoadResult::failure(detail::popErrorText(L, status));
     return LoadResult(Function(Reference(L, -1)));

@@ -1,4 +1,4 @@
-// The layer's interruptible string functions give what Lua's own give, errors included.
+// The layer's interruptible string functions, and load, give what Lua's own give, errors included.
 #include "LuaTestSupport.hpp"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 
 namespace {
 
-// Runs every case through find, match, gmatch, gsub (and rep) and prints all results.
+// Runs every case through find, match, gmatch, gsub (and rep), then load, and prints all results.
 const char* const survey = R"lua(
 local cases = {
   {"hello world", "o"}, {"hello world", "l+"}, {"hello world", "l*"}, {"hello world", "l-o"},
@@ -46,6 +46,15 @@ for _, r in ipairs({{"ab", 3}, {"ab", 3, ", "}, {"", 4, "-"}, {"x", 0}, {"x", -1
   try(string.rep, table.unpack(r))
 end
 try(string.rep, "x", 2^40)
+-- load, which hands its chunk to the parser in pieces: names, errors and lines across pieces.
+local long = "local s = [[" .. ("x"):rep(9000) .. "]] return #s" .. ("\n+ 1"):rep(3000)
+local function pieces(...) local t, i = {...}, 0 return function() i = i + 1 return t[i] end end
+local function run(...) local f, why = load(...) if not f then return why end return f(7) end
+for _, chunk in ipairs({"return 1 + 1", "x =", 5, "return ...", long, long .. " +", "\27Lua"}) do
+  try(run, chunk, nil, "t") try(run, chunk, "=name", "t") try(run, pieces(chunk, ""), nil, "t")
+end
+try(run, pieces("return ", "4", "2")) try(run, pieces("return 1", {})) try(run, function() error("no") end)
+try(run, "return x", "env", "t", {x = 3}) try(run, pieces("return x"), "env", "t", {x = 4}) try(load)
 return table.concat(out, "\n")
 )lua";
 
