@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,22 +90,32 @@ TEST(SettingsFile, FailedWriteIsSilentAndLeavesNoTemporaryFile) {
     testing::internal::CaptureStdout();
     EXPECT_NO_THROW(file.save(json{{"a", 1}}));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_FALSE(std::filesystem::exists(folder / "settings.json.tmp"));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "settings.json"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 
     tarsk::SettingsFile nowhere(folder / "no" / "such" / "folder" / "settings.json");
     EXPECT_NO_THROW(nowhere.save(json{{"a", 1}}));
     EXPECT_FALSE(std::filesystem::exists(folder / "no"));
 }
 
-TEST(SettingsFile, ReplacingKeepsTheOldFileUntilTheNewOneIsComplete) {
+TEST(SettingsFile, WhatStandsAtATemporaryNameIsNeitherFollowedNorReused) {
     apptest::TempFolder folder;
+    apptest::TempFolder elsewhere;
+    elsewhere.write("victim", "untouched");
     folder.write("settings.json", R"({"kept": true})");
-    // The temporary file cannot be made: the old settings must survive untouched.
-    std::filesystem::create_directories(folder / "settings.json.tmp");
+    // A link at the name writers used to take, and a link, a folder and a FIFO at the names this
+    // process tries first.
+    const std::string taken = "settings.json.tmp-" + std::to_string(::getpid()) + "-";
+    std::filesystem::create_symlink(elsewhere / "victim", folder / "settings.json.tmp");
+    std::filesystem::create_symlink(elsewhere / "victim", folder / (taken + "0"));
+    std::filesystem::create_directory(folder / (taken + "1"));
+    ASSERT_EQ(::mkfifo((folder / (taken + "2")).c_str(), 0644), 0);
     tarsk::SettingsFile file(folder / "settings.json");
     file.save(json{{"kept", false}});
-    EXPECT_EQ(file.load(), json::parse(R"({"kept": true})"));
+    EXPECT_EQ(elsewhere.read("victim"), "untouched");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder / "settings.json")));
+    EXPECT_EQ(file.load(), json::parse(R"({"kept": false})"));
 }
 
 TEST(SettingsFile, FilesThatCannotBeReadGiveDefaultsAWarningAndABackupWithoutBlocking) {
