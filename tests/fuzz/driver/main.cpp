@@ -121,8 +121,11 @@ std::vector<std::string> readCorpus(const std::vector<std::filesystem::path>& pa
     return corpus;
 }
 
-void runOne(const std::string& input, unsigned timeoutSeconds) {
+// Runs one input and returns the seconds it took, so a run can say how near its slowest input
+// came to the timeout.
+double runOne(const std::string& input, unsigned timeoutSeconds) {
     currentInput = &input;
+    const auto start = std::chrono::steady_clock::now();
     ::alarm(timeoutSeconds);
     try {
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
@@ -133,6 +136,7 @@ void runOne(const std::string& input, unsigned timeoutSeconds) {
     }
     ::alarm(0);
     currentInput = nullptr;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 } // namespace
@@ -157,14 +161,16 @@ int main(int argc, char** argv) {
             throw std::runtime_error("cannot silence standard output");
 
         const auto start = std::chrono::steady_clock::now();
+        double slowest = 0;
         for (const std::string& input : corpus)
-            runOne(input, options.timeoutSeconds);
+            slowest = std::max(slowest, runOne(input, options.timeoutSeconds));
         const fuzz::Mutator mutator(corpus);
         for (std::uint64_t run = 0; run < options.runs; ++run)
-            runOne(mutator.mutate(run), options.timeoutSeconds);
+            slowest = std::max(slowest, runOne(mutator.mutate(run), options.timeoutSeconds));
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::cerr << "fuzz: " << corpus.size() << " corpus inputs and " << options.runs
-                  << " mutations run in " << took.count() << " s, no findings\n";
+                  << " mutations run in " << took.count() << " s (the slowest input " << slowest << " s of "
+                  << options.timeoutSeconds << "), no findings\n";
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "fuzz: " << error.what() << '\n';
