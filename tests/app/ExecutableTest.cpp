@@ -3,7 +3,7 @@
 // folder with the shipped data and game file, checks the main menu on a screenshot, clicks
 // "New Game" the way the X server delivers a click and expects the island to show. Both
 // screenshots are left in the build folder for a look.
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
@@ -244,7 +244,7 @@ enum class Start { Plain, SignalsIgnored, OutputClosed, OutputUnread };
 // Starts the game under test in a scratch folder with its data and the shipped game file, as on
 // a machine with no sound device; standard error, and standard output unless `start` says
 // otherwise, go to stdout.txt there. Returns the process id, or 0 when it could not be started.
-pid_t startInFolder(const apptest::TempFolder& folder, Start start = Start::Plain) {
+pid_t startInFolder(const testsupport::TempFolder& folder, Start start = Start::Plain) {
     const std::filesystem::path runDir = gameRunDir();
     std::filesystem::create_directory_symlink(runDir / "data", folder / "data");
     std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
@@ -303,7 +303,7 @@ TEST(MenuExecutable, ShowsTheMenuAndStartsANewGameOnClick) {
     Display* display = XOpenDisplay(nullptr);
     ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
 
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     const pid_t pid = startInFolder(folder);
     ASSERT_GT(pid, 0);
     const std::filesystem::path output = folder / "stdout.txt";
@@ -395,7 +395,7 @@ TEST(Executable, AStopSignalClosesTheGameAndKeepsTheSettings) {
     ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         SCOPED_TRACE(signal);
-        apptest::TempFolder folder;
+        testsupport::TempFolder folder;
         const pid_t pid = startInFolder(folder);
         ASSERT_GT(pid, 0);
         const bool shown = waitForGameWindow(display) != 0;
@@ -422,7 +422,7 @@ TEST(Executable, IgnoredSignalsStayIgnoredAndAnOutputNobodyReadsEndsNothing) {
     ASSERT_NE(display, nullptr) << "needs an X display (run under xvfb-run)";
     for (const Start start : {Start::SignalsIgnored, Start::OutputClosed, Start::OutputUnread}) {
         SCOPED_TRACE(static_cast<int>(start));
-        apptest::TempFolder folder;
+        testsupport::TempFolder folder;
         const pid_t pid = startInFolder(folder, start);
         ASSERT_GT(pid, 0);
         const Window window = waitForGameWindow(display);
@@ -450,7 +450,7 @@ TEST(Executable, IgnoredSignalsStayIgnoredAndAnOutputNobodyReadsEndsNothing) {
 // Without an X server the game says so and exits with 1, rather than being aborted by the window
 // library.
 TEST(Executable, WithoutADisplayPrintsWhyAndExitsWithOne) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     const std::filesystem::path output = folder / "stdout.txt";
     const std::string program = std::string(ORV_RUN_DIR) + "/ostrevale";
     for (const char* display : {"", ":987"}) {

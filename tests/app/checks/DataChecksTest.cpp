@@ -1,5 +1,5 @@
 #include "app/root/GameContent.hpp"
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -30,8 +30,8 @@ struct DataCopy {
         }
         return "";
     }
-    apptest::TempFolder folder;
-    apptest::WorkingFolder working;
+    testsupport::TempFolder folder;
+    testsupport::WorkingFolder working;
 };
 
 json set(const std::string& path, const json& value) {

@@ -1,18 +1,17 @@
 #include "app/music/BackgroundMusicGameState.hpp"
 #include "app/console/HeadlessInput.hpp"
 #include "engine/common/JsonError.hpp"
+#include "support/TempFolder.hpp"
 #include "ui/EditBox.hpp"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,13 +56,13 @@ TEST_F(MusicTest, AMissingTrackIsSilenceAndTheKeysStillWork) {
 }
 
 TEST_F(MusicTest, ATrackThatIsAPipeIsSilenceNamedWithoutWaiting) {
-    const std::string pipe = testing::TempDir() + "music-pipe-" + std::to_string(::getpid()) + ".ogg";
+    const testsupport::TempFolder folder;
+    const std::string pipe = (folder / "music-pipe.ogg").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     testing::internal::CaptureStdout();
     EXPECT_EQ(start(pipe).getMusic()->getStatus(), sf::SoundSource::Stopped);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "music: cannot read " + pipe + ": it is a pipe (FIFO); the game stays silent\n");
-    std::filesystem::remove(pipe);
 }
 
 TEST_F(MusicTest, VolumeStaysWithinItsRangeAndEveryPressIsStored) {

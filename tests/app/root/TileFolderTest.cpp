@@ -1,8 +1,8 @@
 #include "app/root/TileFolder.hpp"
-#include "app/support/TempFolder.hpp"
 #include "engine/common/JsonError.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/tiles/Tileset.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -35,7 +35,7 @@ struct TileFiles : testing::Test {
         // A folder with a tile extension is not a file and is walked into, not read.
         folder.write("tiles/odd.json/stones.tile", tile("STONES_SMOOTH"));
     }
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
 };
 
 TEST_F(TileFiles, ListsTheThreeExtensionsRecursivelyInPathOrder) {
@@ -75,7 +75,7 @@ TEST_F(TileFiles, AMalformedFileStopsTheLoadNamingTheFileAndTheValue) {
 }
 
 TEST(TileFolder, MissingFolderIsAFileSystemError) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     orv::ResourceManager resources;
     orv::Tileset tileset({}, nullptr);
     EXPECT_THROW(tarsk::TileFolder(folder / "missing").loadInto(resources, tileset),

@@ -1,6 +1,5 @@
 #include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
 #include "app/savegame/LoadedSavegameSaverToFolder.hpp"
-#include "app/support/TempFolder.hpp"
 #include "engine/common/JsonError.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -8,6 +7,7 @@
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +96,7 @@ struct SaveGame : testing::Test {
     std::filesystem::path file() const { return folder / "test_entities_save.json"; }
     json written() const { return json::parse(folder.read("test_entities_save.json")); }
 
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     orv::ResourceManager resources;
     orv::SerializationManager types;
     std::string said;

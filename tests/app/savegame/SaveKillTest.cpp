@@ -1,12 +1,12 @@
 #include "app/savegame/LoadedSavegameLoaderFromFolder.hpp"
 #include "app/savegame/LoadedSavegameSaverToFolder.hpp"
-#include "app/support/TempFolder.hpp"
 #include "engine/physics/PhysicsSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/serialization/BindTypeIndex.hpp"
 #include "engine/serialization/SerializationManager.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ json savedForm(Types& types, const std::filesystem::path& file, int round) {
 }
 
 TEST(SaveGameKill, AGameFileCutOffAtAnyMomentHoldsTheOldOrTheNewGame) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     const std::filesystem::path file = folder / "test_entities_save.json";
     folder.write("test_entities_save.json", bigGame().dump());
     Types types;

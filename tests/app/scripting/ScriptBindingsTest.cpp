@@ -11,16 +11,14 @@
 #include "game/random/RandomNumberGenerator.hpp"
 #include "game/time/TimeSystem.hpp"
 #include "luabind/InstructionLimit.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -149,24 +147,17 @@ TEST_F(ScriptBindingsTest, ALineCannotHurtTheGameOrOtherLines) {
 
 class ScriptAiBindingsTest : public ScriptBindingsTest {
 protected:
-    ScriptAiBindingsTest()
-        : folder(std::filesystem::temp_directory_path() /
-                 ("ostrevale-scripting-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(folder);
-        library = std::make_unique<tarsk::AiManager>(resources, random, attacks, folder);
+    ScriptAiBindingsTest() {
+        library = std::make_unique<tarsk::AiManager>(resources, random, attacks, folder.path());
         auto entity = std::make_unique<orv::Entity>();
         ai = entity->addComponent<tarsk::AiComponent>(std::nullopt, *library);
         frog = std::move(entity);
         scripts->setCamera(frog.get());
         scripts->getEnvironment().set("target", sf::Vector2f(3.f, 4.f));
     }
-    ~ScriptAiBindingsTest() override {
-        scripts->clearCamera();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
+    ~ScriptAiBindingsTest() override { scripts->clearCamera(); }
 
-    std::filesystem::path folder;
+    testsupport::TempFolder folder;
     orv::ResourceManager resources;
     tarsk::RandomNumberGenerator random{7u};
     tarsk::AttackManager attacks;

@@ -1,5 +1,5 @@
 #include "app/settings/SettingsFile.hpp"
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,13 @@ namespace {
 using nlohmann::json;
 
 TEST(SettingsFile, MissingFileGivesAnEmptyObject) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     const json settings = tarsk::SettingsFile(folder / "settings.json").load();
     EXPECT_EQ(settings, json::object());
 }
 
 TEST(SettingsFile, RoundTripKeepsKeysTheGameDoesNotKnow) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     folder.write("settings.json", R"({"background_music_volume": 35.5, "window": {"scale": [2, 3]}})");
     tarsk::SettingsFile file(folder / "settings.json");
     json settings = file.load();
@@ -30,7 +30,7 @@ TEST(SettingsFile, RoundTripKeepsKeysTheGameDoesNotKnow) {
 }
 
 TEST(SettingsFile, WritesPrettyWithFourSpaces) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     tarsk::SettingsFile file(folder / "settings.json");
     file.save(json{{"background_music_volume", 50.0}});
     EXPECT_EQ(folder.read("settings.json"), "{\n    \"background_music_volume\": 50.0\n}");
@@ -39,7 +39,7 @@ TEST(SettingsFile, WritesPrettyWithFourSpaces) {
 }
 
 TEST(SettingsFile, DocumentsOtherThanObjectsCountAsNoSettings) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     tarsk::SettingsFile file(folder / "settings.json");
     for (const char* text : {"[1, 2, 3]", "42", "null", "\"loud\""}) {
         folder.write("settings.json", text);
@@ -50,7 +50,7 @@ TEST(SettingsFile, DocumentsOtherThanObjectsCountAsNoSettings) {
 }
 
 TEST(SettingsFile, InvalidJsonStartsEmptyAndKeepsTheBrokenFileAsBackup) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     const std::string broken = "{\"background_music_volume\": 40, // comment\n}";
     folder.write("settings.json", broken);
     tarsk::SettingsFile file(folder / "settings.json");
@@ -66,7 +66,7 @@ TEST(SettingsFile, InvalidJsonStartsEmptyAndKeepsTheBrokenFileAsBackup) {
 }
 
 TEST(SettingsFile, UnusableValuesOrNestingStartWithDefaultsAndKeepTheFileAsBackup) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     tarsk::SettingsFile file(folder / "settings.json");
     const std::string deep = std::string(20000, '[') + std::string(20000, ']');
     for (const std::string& text :
@@ -83,7 +83,7 @@ TEST(SettingsFile, UnusableValuesOrNestingStartWithDefaultsAndKeepTheFileAsBacku
 }
 
 TEST(SettingsFile, FailedWriteIsSilentAndLeavesNoTemporaryFile) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     // A folder where the file should be: the rename over it fails.
     std::filesystem::create_directories(folder / "settings.json" / "inside");
     tarsk::SettingsFile file(folder / "settings.json");
@@ -100,8 +100,8 @@ TEST(SettingsFile, FailedWriteIsSilentAndLeavesNoTemporaryFile) {
 }
 
 TEST(SettingsFile, WhatStandsAtATemporaryNameIsNeitherFollowedNorReused) {
-    apptest::TempFolder folder;
-    apptest::TempFolder elsewhere;
+    testsupport::TempFolder folder;
+    testsupport::TempFolder elsewhere;
     elsewhere.write("victim", "untouched");
     folder.write("settings.json", R"({"kept": true})");
     // A link at the name writers used to take, and a link, a folder and a FIFO at the names this
@@ -119,7 +119,7 @@ TEST(SettingsFile, WhatStandsAtATemporaryNameIsNeitherFollowedNorReused) {
 }
 
 TEST(SettingsFile, FilesThatCannotBeReadGiveDefaultsAWarningAndABackupWithoutBlocking) {
-    apptest::TempFolder folder;
+    testsupport::TempFolder folder;
     tarsk::SettingsFile file(folder / "settings.json");
     const std::string large = R"({"pad": ")" + std::string(1 << 20, ' ') + "\"}";
     const std::vector<std::pair<std::function<void()>, std::string>> odd = {

@@ -8,14 +8,14 @@ namespace apptest {
 
 namespace {
 
-std::filesystem::path prepareShipped(TempFolder& folder) {
+std::filesystem::path prepareShipped(testsupport::TempFolder& folder) {
     std::filesystem::create_directory_symlink(std::filesystem::path(ORV_RUN_DIR) / "data", folder / "data");
     std::filesystem::copy_file(std::filesystem::path(ORV_SOURCE_DIR) / "app/content/test_entities_save.json",
                                folder / "test_entities_save.json");
     return folder.path();
 }
 
-std::filesystem::path prepare(TempFolder& folder, RunFolder::Content content) {
+std::filesystem::path prepare(testsupport::TempFolder& folder, RunFolder::Content content) {
     if (content == RunFolder::Content::Shipped)
         return prepareShipped(folder);
     folder.write("data/tiles/grass.json", R"({"tile_id": "GRASS", "default": [0, 0, 16, 16]})");

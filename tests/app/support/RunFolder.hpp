@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <string>
 
@@ -16,12 +16,12 @@ public:
     // Shipped: the game's own data folder (as laid into the build's run folder) and game file.
     explicit RunFolder(Content content = Content::Minimal);
 
-    TempFolder& files() { return folder; }
+    testsupport::TempFolder& files() { return folder; }
     void writeGameFile(const std::string& text) { folder.write("test_entities_save.json", text); }
 
 private:
-    TempFolder folder;
-    WorkingFolder working;
+    testsupport::TempFolder folder;
+    testsupport::WorkingFolder working;
 };
 
 } // namespace apptest

@@ -2,11 +2,10 @@
 #include "engine/common/JsonError.hpp"
 #include "engine/resources/JsonResourceCache.hpp"
 #include "engine/resources/RequiredJsonValue.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 
@@ -121,22 +120,16 @@ TEST_F(Resources, CachingBeforeLoadingIsRefused) {
 }
 
 TEST(DefaultResourceLoader, ReadsBytesAndNamesMissingPath) {
-    const auto path = std::filesystem::temp_directory_path() / "orv_loader_test.bin";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string("a\0b\r\n", 5);
-    }
+    const testsupport::TempFolder folder;
+    const auto path = folder / "loader_test.bin";
+    folder.write("loader_test.bin", std::string("a\0b\r\n", 5));
     orv::ResourceManager manager;
     auto& resource = manager.get(path.string());
     resource.load();
     EXPECT_EQ(resource.getRaw(), std::string("a\0b\r\n", 5));
     // Read once: rewriting the file after the first read changes nothing.
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "changed";
-    }
+    folder.write("loader_test.bin", "changed");
     EXPECT_EQ(manager.get(path.string()).getCache<CountingView>()->get(), std::string("a\0b\r\n", 5));
-    std::filesystem::remove(path);
 
     try {
         manager.get("/nonexistent/file.json").load();

@@ -1,5 +1,5 @@
 #include "SerialTestTypes.hpp"
-#include "TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include "engine/common/JsonError.hpp"
 #include "engine/resources/DefaultResourceLoader.hpp"
@@ -15,7 +15,6 @@
 namespace {
 
 using serial_test::messageOf;
-using serial_test::TempFolder;
 using Json = nlohmann::json;
 
 // A blueprint document with the reserved members in place.
@@ -174,7 +173,8 @@ TEST_F(Blueprints, EntityBlueprintsInListOrderAndUnknownNames) {
 
 // Reads from disk through resources whose reads are recorded.
 struct LoadedBlueprints : ::testing::Test {
-    TempFolder folder;
+    testsupport::TempFolder folder;
+    const std::string root = folder.path().string();
     std::vector<std::string> reads;
     orv::ResourceManager resources{[this] {
         struct Recording : orv::DefaultResourceLoader {
@@ -197,50 +197,48 @@ TEST_F(LoadedBlueprints, WalksInPathOrderSoParentsMayComeAfterTheirChildren) {
     folder.write("notes.txt", "not a blueprint");
     folder.write("empty.json", "null");
 
-    library.loadAll(folder.path());
+    library.loadAll(root);
     EXPECT_EQ(namesOf(library), (std::vector<std::string>{"child", "grandchild", "parent"}));
     EXPECT_EQ(library.get("grandchild").getComponents(), Json::parse(R"({"stats": {"hp": 2, "mp": 1}})"));
     // Each file is read once, by its path with forward slashes.
-    EXPECT_EQ(reads, (std::vector<std::string>{folder.path() + "/a_child.json", folder.path() + "/empty.json",
-                                               folder.path() + "/nested/deep/m_grandchild.json",
-                                               folder.path() + "/z_parent.json"}));
+    EXPECT_EQ(reads,
+              (std::vector<std::string>{root + "/a_child.json", root + "/empty.json",
+                                        root + "/nested/deep/m_grandchild.json", root + "/z_parent.json"}));
 }
 
 TEST_F(LoadedBlueprints, TheFirstFailureStopsTheLoad) {
     folder.write("broken/a.json", blueprint("a", {"b"}).dump());
     folder.write("broken/b.json", "{ not json");
     EXPECT_NE(messageOf<orv::JsonError>([&] {
-                  library.loadAll(folder.path() + "/broken");
-              }).find(folder.path() + "/broken/b.json: [json.exception.parse_error"),
+                  library.loadAll(root + "/broken");
+              }).find(root + "/broken/b.json: [json.exception.parse_error"),
               std::string::npos);
 
     orv::BlueprintManager typed(resources);
     folder.write("typed/b.json", R"({"_type": "b", "_inherit": [], "_isEntity": 0})");
-    EXPECT_EQ(messageOf<orv::JsonError>([&] { typed.loadAll(folder.path() + "/typed"); }),
-              folder.path() +
-                  "/typed/b.json: [json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { typed.loadAll(root + "/typed"); }),
+              root + "/typed/b.json: [json.exception.type_error.302] type must be boolean, but is number");
 
     // Compiling happens after every file is read, and still names the file.
     orv::BlueprintManager orphan(resources);
     folder.write("orphan/o.json", blueprint("orphan", {"nobody"}).dump());
-    EXPECT_EQ(messageOf<orv::JsonError>([&] { orphan.loadAll(folder.path() + "/orphan"); }),
-              folder.path() +
-                  R"(/orphan/o.json: blueprint "orphan" inherits from unknown blueprint "nobody")");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { orphan.loadAll(root + "/orphan"); }),
+              root + R"(/orphan/o.json: blueprint "orphan" inherits from unknown blueprint "nobody")");
 
     orv::BlueprintManager deep(resources);
     folder.write("deep/d.json", R"({"_type": "d", "_inherit": [], "_isEntity": true, "stats": )" +
                                     std::string(100000, '[') + std::string(100000, ']') + "}");
-    EXPECT_EQ(messageOf<orv::JsonError>([&] { deep.loadAll(folder.path() + "/deep"); }),
-              folder.path() + "/deep/d.json: the document is nested deeper than 256 levels");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { deep.loadAll(root + "/deep"); }),
+              root + "/deep/d.json: the document is nested deeper than 256 levels");
 }
 
 TEST_F(LoadedBlueprints, AFileIsReadOnceForTheWholeRun) {
     folder.write("tree.json", blueprint("tree", {}, {{"stats", {{"hp", 1}}}}).dump());
-    library.loadAll(folder.path());
+    library.loadAll(root);
     folder.write("tree.json", blueprint("tree", {}, {{"stats", {{"hp", 2}}}}).dump());
 
     orv::BlueprintManager again(resources);
-    again.loadAll(folder.path());
+    again.loadAll(root);
     EXPECT_EQ(again.get("tree").getComponents()["stats"]["hp"], 1);
     EXPECT_EQ(reads.size(), 1u);
 }

@@ -2,8 +2,8 @@
 
 namespace fuzz {
 
-apptest::TempFolder& scratch() {
-    static apptest::TempFolder folder;
+testsupport::TempFolder& scratch() {
+    static testsupport::TempFolder folder;
     return folder;
 }
 

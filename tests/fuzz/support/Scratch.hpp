@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +10,7 @@
 namespace fuzz {
 
 // The process's scratch folder, where targets whose readers take files put the input.
-apptest::TempFolder& scratch();
+testsupport::TempFolder& scratch();
 
 // Writes the input as the file name below the scratch folder (the only file in its folder) and
 // returns its path.

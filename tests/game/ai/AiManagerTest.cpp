@@ -20,28 +20,28 @@ struct Services {
 };
 
 TEST(AiManager, KnowsEveryXmlFileBelowItsFolderByName) {
-    TreeFolder folder;
+    testsupport::TempFolder folder;
     folder.write("frog.xml", treeText("<AlwaysFailure/>"));
     folder.write("swamp/frog.xml", treeText("<AlwaysSuccess/>")); // later in path order: wins
     folder.write("deep/down/bird.xml", treeText("<AlwaysFailure/>"));
     folder.write("loud.XML", treeText("<AlwaysSuccess/>"));
     folder.write("frog.xml.bak", "not a tree");
     folder.write("two.dots.xml", "<not a tree");
-    std::filesystem::create_directories(folder.root / "empty.xml");
+    std::filesystem::create_directories(folder.path() / "empty.xml");
 
     Services services;
-    tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.root);
+    tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.path());
     EXPECT_EQ(manager.getTreeNames(), (std::vector<std::string>{"bird", "frog", "two.dots"}));
     EXPECT_EQ(manager.createTree("bird").tickRoot(), bt::NodeStatus::FAILURE);
     EXPECT_EQ(manager.createTree("frog").tickRoot(), bt::NodeStatus::SUCCESS);
-    EXPECT_TRUE(services.resources.get((folder.root / "deep/down/bird.xml").string()).isLoaded());
+    EXPECT_TRUE(services.resources.get((folder.path() / "deep/down/bird.xml").string()).isLoaded());
 
     // Bad text shows when a tree is made; an unknown name is refused and not remembered.
     EXPECT_THROW(manager.createTree("two.dots"), bt::RuntimeError);
     EXPECT_THROW(manager.createTree("frgo"), std::out_of_range);
     EXPECT_FALSE(manager.hasTree("frgo"));
     EXPECT_THROW(
-        tarsk::AiManager(services.resources, services.random, services.attacks, folder.root / "none"),
+        tarsk::AiManager(services.resources, services.random, services.attacks, folder.path() / "none"),
         std::filesystem::filesystem_error);
 }
 
@@ -75,16 +75,16 @@ TEST(AiManager, AnElementWithMoreAttributesThanAnyNodeUsesIsRefusedQuicklyNaming
     std::string text = "<root";
     for (int i = 0; i < 100000; ++i)
         text += " a" + std::to_string(i) + "=\"1\"";
-    TreeFolder folder;
+    testsupport::TempFolder folder;
     folder.write("frog.xml", text + R"(><BehaviorTree ID="Main"><AlwaysSuccess/></BehaviorTree></root>)");
     Services services;
-    const tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.root);
+    const tarsk::AiManager manager(services.resources, services.random, services.attacks, folder.path());
     const auto start = std::chrono::steady_clock::now();
     try {
         manager.createTree("frog");
         ADD_FAILURE() << "the tree was made";
     } catch (const bt::RuntimeError& error) {
-        EXPECT_EQ(std::string(error.what()), (folder.root / "frog.xml").generic_string() +
+        EXPECT_EQ(std::string(error.what()), (folder.path() / "frog.xml").generic_string() +
                                                  ": element <root> at line 1 has more than 64 attributes");
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));

@@ -22,13 +22,11 @@
 #include "game/terrain/TerrainComponent.hpp"
 #include "game/terrain/TerrainSystem.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <box2d/b2_circle_shape.h>
 #include <box2d/b2_polygon_shape.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -36,28 +34,7 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 namespace aitest {
-
-// A folder of tree files that exists for the lifetime of the object.
-struct TreeFolder {
-    TreeFolder() {
-        static std::atomic<int> counter{0};
-        root = std::filesystem::temp_directory_path() /
-               ("ostrevale-ai-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(root);
-    }
-    ~TreeFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-    void write(const std::filesystem::path& relative, const std::string& text) const {
-        std::filesystem::create_directories((root / relative).parent_path());
-        std::ofstream(root / relative) << text;
-    }
-    std::filesystem::path root;
-};
 
 // One tree named "Main" around the given nodes.
 inline std::string treeText(const std::string& body) {
@@ -69,12 +46,12 @@ struct Library {
     explicit Library(const std::map<std::string, std::string>& trees, std::uint32_t seed = 7) : random(seed) {
         for (const auto& [name, text] : trees)
             folder.write(name + ".xml", text);
-        manager = std::make_unique<tarsk::AiManager>(resources, random, attacks, folder.root);
+        manager = std::make_unique<tarsk::AiManager>(resources, random, attacks, folder.path());
     }
     tarsk::AiManager& operator*() { return *manager; }
     tarsk::AiManager* operator->() { return manager.get(); }
 
-    TreeFolder folder;
+    testsupport::TempFolder folder;
     orv::ResourceManager resources;
     tarsk::RandomNumberGenerator random;
     tarsk::AttackManager attacks;

@@ -75,7 +75,7 @@ TEST(DataTrees, ANodeReadingAnEntryThatNothingWritesFailsAndTheFrogGoesOn) {
     for (int frame = 0; frame < 60 * 3; ++frame)
         ASSERT_NO_THROW(w.frame(sf::seconds(1.f / 60.f))) << "frame " << frame;
     const std::string said = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(said, "behaviour tree \"frog\" (" + library.folder.root.generic_string() +
+    EXPECT_EQ(said, "behaviour tree \"frog\" (" + library.folder.path().generic_string() +
                         "/frog.xml): input port \"target\" of node \"IsCloseToEntity\": blackboard has no "
                         "entry \"pray\"; the node fails\n");
     // It cannot bite, but it still gives chase.

@@ -94,7 +94,7 @@ TEST(IdleNodes, AWaitFromTheBlackboardThatIsNoDurationFailsTheNodeSaidOnce) {
         EXPECT_EQ(scene.frame(frame), Status::SUCCESS) << idle;
         EXPECT_EQ(scene.frame(frame), Status::SUCCESS) << idle;
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "behaviour tree \"main\" (" + scene.library.folder.root.generic_string() +
+                  "behaviour tree \"main\" (" + scene.library.folder.path().generic_string() +
                       "/main.xml): " + why + " is not a usable duration; the node fails\n");
     }
 }

@@ -306,7 +306,7 @@ TEST(debug_ExecuteAttack, StrikesThroughTheFighterOnlyOnceTheAttacksCooldownHasP
     for (int i = 0; i < 32; ++i)
         EXPECT_EQ(punch.frame(), Status::FAILURE) << "frame " << i;
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "behaviour tree \"main\" (" + punch.library.folder.root.generic_string() +
+              "behaviour tree \"main\" (" + punch.library.folder.path().generic_string() +
                   "/main.xml): node \"debug_ExecuteAttack\": attack \"PUNCH_ATTACK\": Component does not "
                   "exist. Typename: tarsk::OrientationComponent; the node fails\n");
 }

@@ -10,15 +10,14 @@
 #include "game/render/RenderComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 using nlohmann::json;
 using tarsk::AnimationComponent;
@@ -28,21 +27,17 @@ using tarsk::PlayerAnimation;
 
 namespace {
 
-// A player sheet of eight 16 × 32 frames, written for this test process.
+// A player sheet of eight 16 × 32 frames, in a folder of its own.
 class PlayerSheet {
 public:
-    PlayerSheet()
-        : dir(std::filesystem::temp_directory_path() / ("tarsk_animation_" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(dir);
+    PlayerSheet() {
         sf::Image image;
         image.create(128, 32, sf::Color::White);
-        path = (dir / "player.png").string();
         EXPECT_TRUE(image.saveToFile(path));
     }
-    ~PlayerSheet() { std::filesystem::remove_all(dir); }
 
-    std::filesystem::path dir;
-    std::string path;
+    testsupport::TempFolder folder;
+    std::string path = (folder / "player.png").string();
 };
 
 class PlayerAnimationTest : public ::testing::Test {

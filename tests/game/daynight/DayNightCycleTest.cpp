@@ -4,13 +4,9 @@
 #include "game/daynight/DayNightCycleSystem.hpp"
 #include "game/render/RenderSystem.hpp"
 #include "game/time/TimeSystem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -81,26 +77,13 @@ TEST(DayNightCycle, EqualBeginsKeepFileOrder) {
     EXPECT_EQ(definition.getStates()[2].color, white);
 }
 
-struct TempDir {
-    static std::filesystem::path where() {
-        return std::filesystem::temp_directory_path() / ("orv_daynight_" + std::to_string(::getpid()));
-    }
-    TempDir() : path(where()) {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path / "nested");
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    void write(const std::string& name, const std::string& text) const { std::ofstream(path / name) << text; }
-    std::filesystem::path path;
-};
-
 TEST(DayNightCycleDataManager, LoadsObjectsAndArraysFirstIdWins) {
-    TempDir dir;
-    dir.write("a.json", R"({"id": "X", "states": [{"beginPercent": 0.0, "color": [1, 2, 3, 4, 99]}]})");
-    dir.write("nested/b.json", R"([{"id": "X", "states": []}, {"id": "Y", "states": []}])");
-    dir.write("ignored.txt", "not json at all");
+    const testsupport::TempFolder folder;
+    folder.write("a.json", R"({"id": "X", "states": [{"beginPercent": 0.0, "color": [1, 2, 3, 4, 99]}]})");
+    folder.write("nested/b.json", R"([{"id": "X", "states": []}, {"id": "Y", "states": []}])");
+    folder.write("ignored.txt", "not json at all");
     DayNightCycleDataManager manager;
-    manager.loadDirectory(dir.path);
+    manager.loadDirectory(folder.path());
     EXPECT_EQ(manager.size(), 2u);
     EXPECT_EQ(manager.getDefinition("X").getStates().size(), 1u);
     EXPECT_EQ(manager.getDefinition("X").getStates()[0].color, sf::Color(1, 2, 3, 4));
@@ -113,18 +96,18 @@ TEST(DayNightCycleDataManager, LoadsObjectsAndArraysFirstIdWins) {
 }
 
 TEST(DayNightCycleDataManager, RejectsBadFilesAndValues) {
-    auto loadOne = [](const std::string& text) {
-        TempDir dir;
-        dir.write("x.json", text);
+    const testsupport::TempFolder folder;
+    auto loadOne = [&folder](const std::string& text) {
+        folder.write("x.json", text);
         DayNightCycleDataManager manager;
-        manager.loadDirectory(dir.path);
+        manager.loadDirectory(folder.path());
     };
     auto expectMessage = [&](const std::string& text, const char* message) {
         try {
             loadOne(text);
             FAIL() << text;
         } catch (const orv::JsonError& error) {
-            EXPECT_EQ(error.getFile(), (TempDir::where() / "x.json").generic_string());
+            EXPECT_EQ(error.getFile(), (folder / "x.json").generic_string());
             EXPECT_EQ(error.getPath().empty() ? error.getMessage()
                                               : error.getPath() + ": " + error.getMessage(),
                       message);

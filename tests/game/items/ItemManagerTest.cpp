@@ -4,13 +4,12 @@
 #include "engine/resources/DefaultResourceLoader.hpp"
 #include "engine/serialization/BlueprintComponent.hpp"
 #include "game/items/PredefinedItem.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace {
 
@@ -151,19 +150,7 @@ TEST(ItemDefinitions, AnItemEntityComesFromTheItemBlueprint) {
 // Files on disk, read through the resource manager as the game reads them.
 class ItemFolder : public ::testing::Test {
 protected:
-    ItemFolder()
-        : folder(std::filesystem::temp_directory_path() / ("tarsk_items_" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(folder);
-    }
-    ~ItemFolder() override { std::filesystem::remove_all(folder); }
-
-    void write(const std::string& relative, const std::string& text) {
-        const std::filesystem::path path = folder / relative;
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path) << text;
-    }
-
-    std::filesystem::path folder;
+    testsupport::TempFolder folder;
     // The item files from the folder; every icon is a real image.
     orv::ResourceManager resources{[] {
         struct Loader : orv::ResourceLoader {
@@ -180,36 +167,36 @@ protected:
 };
 
 TEST_F(ItemFolder, ReadsJsonFilesAtAnyDepthInPathOrder) {
-    write("b_tools.json", itemObject("AXE", "Axe", "axe.png").dump());
-    write("a_food/fish.json", Json::array({itemObject("FISH", "Fish", "fish.png")}).dump());
-    write("a_food/more/z.json", itemObject("CRAB", "Crab", "crab.png").dump());
-    write("notes.txt", itemObject("TXT", "Text", "t.png").dump());
-    write("shouting.JSON", itemObject("LOUD", "Loud", "l.png").dump());
+    folder.write("b_tools.json", itemObject("AXE", "Axe", "axe.png").dump());
+    folder.write("a_food/fish.json", Json::array({itemObject("FISH", "Fish", "fish.png")}).dump());
+    folder.write("a_food/more/z.json", itemObject("CRAB", "Crab", "crab.png").dump());
+    folder.write("notes.txt", itemObject("TXT", "Text", "t.png").dump());
+    folder.write("shouting.JSON", itemObject("LOUD", "Loud", "l.png").dump());
 
-    items.loadDirectory(folder);
+    items.loadDirectory(folder.path());
     EXPECT_EQ(idsOf(items), (std::vector<std::string>{"FISH", "CRAB", "AXE"}));
 }
 
 TEST_F(ItemFolder, ErrorsNameTheFileAndThePathOfTheBadValue) {
-    write("food.json",
-          Json::array({itemObject("FISH", "Fish", "fish.png"), itemObject("CRAB", "Crab", "crab.png"),
-                       Json{{"id", "BREAD"}, {"name", "Bread"}, {"iconTexture", 5}}})
-              .dump());
+    folder.write("food.json",
+                 Json::array({itemObject("FISH", "Fish", "fish.png"), itemObject("CRAB", "Crab", "crab.png"),
+                              Json{{"id", "BREAD"}, {"name", "Bread"}, {"iconTexture", 5}}})
+                     .dump());
     const std::string file = (folder / "food.json").generic_string();
-    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder.path()); }),
               file + ": [2].iconTexture: [json.exception.type_error.302] type must be string, but is number");
 
     // Properties nested far deeper than any item needs are refused as the file is read.
-    write("a_soup.json", R"({"id": "SOUP", "name": "Soup", "iconTexture": "s.png", "properties": )" +
-                             std::string(100000, '[') + std::string(100000, ']') + "}");
-    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder); }),
+    folder.write("a_soup.json", R"({"id": "SOUP", "name": "Soup", "iconTexture": "s.png", "properties": )" +
+                                    std::string(100000, '[') + std::string(100000, ']') + "}");
+    EXPECT_EQ(messageOf<orv::JsonError>([&] { items.loadDirectory(folder.path()); }),
               (folder / "a_soup.json").generic_string() + ": the document is nested deeper than 256 levels");
 }
 
 TEST_F(ItemFolder, AMissingFolderAndABrokenFileFail) {
     EXPECT_THROW(items.loadDirectory(folder / "absent"), std::filesystem::filesystem_error);
-    write("broken.json", "{\"id\": ");
-    EXPECT_ANY_THROW(items.loadDirectory(folder));
+    folder.write("broken.json", "{\"id\": ");
+    EXPECT_ANY_THROW(items.loadDirectory(folder.path()));
     EXPECT_TRUE(items.getDefinitions().empty());
 }
 

@@ -4,26 +4,19 @@
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/render/RenderComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
+#include "support/TempFolder.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace spritetest {
 
-// PNG files written for one test process and removed with it.
+// PNG files in a folder of their own, removed with it.
 class TextureFiles {
 public:
-    TextureFiles()
-        : dir(std::filesystem::temp_directory_path() / ("tarsk_sprites_" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(dir);
-    }
-    ~TextureFiles() { std::filesystem::remove_all(dir); }
-
     // A w × h picture of one colour (or an image the caller drew).
     std::string add(const std::string& name, unsigned w, unsigned h, sf::Color color = sf::Color::Red) {
         sf::Image image;
@@ -31,13 +24,13 @@ public:
         return add(name, image);
     }
     std::string add(const std::string& name, const sf::Image& image) {
-        const std::string path = (dir / (name + ".png")).string();
+        const std::string path = (folder / (name + ".png")).string();
         EXPECT_TRUE(image.saveToFile(path));
         return path;
     }
 
 private:
-    std::filesystem::path dir;
+    testsupport::TempFolder folder;
 };
 
 // An entity with transform, render and sprite components; not initialised.

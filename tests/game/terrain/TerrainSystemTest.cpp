@@ -3,14 +3,13 @@
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/render/SpriteComponent.hpp"
+#include "support/TempFolder.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <stdexcept>
-#include <unistd.h>
 
 using tarsk::TerrainComponent;
 using tarsk::TerrainSystem;
@@ -135,9 +134,8 @@ TEST(TerrainSystemSetup, NeedsTheWorldsTimeSystem) {
 
 // A sprite above the map's top edge still draws over the terrain.
 TEST(TerrainDrawOrder, TheTerrainSortsBeforeASpriteAtNegativeY) {
-    const auto dir = std::filesystem::temp_directory_path() / ("tarsk_terrain_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string texture = (dir / "tree.png").string();
+    const testsupport::TempFolder folder;
+    const std::string texture = (folder / "tree.png").string();
     sf::Image image;
     image.create(16, 16, sf::Color::Green);
     ASSERT_TRUE(image.saveToFile(texture));
@@ -160,7 +158,6 @@ TEST(TerrainDrawOrder, TheTerrainSortsBeforeASpriteAtNegativeY) {
     ASSERT_EQ(order.size(), 2u);
     EXPECT_EQ(order[0].entity, ground);
     EXPECT_EQ(order[1].entity, tree);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -1,18 +1,16 @@
 // What a script can do to the interpreter and to other scripts: no precompiled chunks, no
 // endless runs, no changes to shared tables, no use of objects that died.
 #include "LuaTestSupport.hpp"
+#include "support/TempFolder.hpp"
 #include "support/Watchdog.hpp"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using luatest::run;
 
@@ -37,31 +35,28 @@ TEST(LuabindContainment, EveryLoaderRefusesPrecompiledChunks) {
               "success");
     EXPECT_EQ(run(state, "assert(load('return print')() == print)"), "success");
 
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("luabind-chunk-" + std::to_string(::getpid()));
+    const testsupport::TempFolder folder;
     ASSERT_EQ(run(state, "dumped = string.dump(function() return 1 end)"), "success");
-    std::ofstream(file, std::ios::binary) << state.globals().get<std::string>("dumped");
-    state.globals().set("file", file.string());
+    folder.write("chunk", state.globals().get<std::string>("dumped"));
+    state.globals().set("file", (folder / "chunk").string());
     EXPECT_EQ(run(state, "assert(loadfile(file) == nil and loadfile(file, 'b') == nil)"), "success");
     const std::string done = run(state, "dofile(file)");
     EXPECT_TRUE(mentions(done, "attempt to load a binary chunk")) << done;
-    std::filesystem::remove(file);
 }
 
 TEST(LuabindContainment, FileLoadersReadTextFilesButNeverWaitOnAPipeOrADevice) {
     lua::State state;
     state.open({lua::Library::base});
-    const std::filesystem::path pipe =
-        std::filesystem::temp_directory_path() / ("luabind-pipe-" + std::to_string(::getpid()));
+    const testsupport::TempFolder folder;
+    const std::filesystem::path pipe = folder / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     state.globals().set("pipe", pipe.string());
     EXPECT_EQ(run(state, "local f, why = loadfile(pipe) assert(f == nil) error(why, 0)"),
               "cannot read " + pipe.string() + ": it is a pipe (FIFO)");
     EXPECT_TRUE(mentions(run(state, "dofile('/dev/zero')"), "cannot read /dev/zero: it is a device"));
     std::filesystem::remove(pipe);
-    std::ofstream(pipe) << "return x";
+    folder.write("pipe", "return x");
     EXPECT_EQ(run(state, "assert(loadfile(pipe, 't', {x = 4})() == 4 and dofile(pipe) == nil)"), "success");
-    std::filesystem::remove(pipe);
 }
 
 TEST(LuabindContainment, AnInstructionLimitStopsEndlessCodeEvenWhenItCatchesErrors) {
@@ -163,8 +158,8 @@ TEST(LuabindContainment, FinalisersLeftAtCloseRunWithinABudgetAndFindCollectedVa
         std::shared_ptr<const int> life = std::make_shared<const int>(0);
     };
     std::string seen;
-    const auto start = std::chrono::steady_clock::now();
     {
+        // The closing budget is all that stops the endless finaliser.
         const testsupport::Watchdog watchdog("closing a state with finalisers left");
         lua::State state;
         state.open({lua::Library::base});
@@ -182,6 +177,5 @@ TEST(LuabindContainment, FinalisersLeftAtCloseRunWithinABudgetAndFindCollectedVa
         state.globals().set("keep", lamp.get());
         lamp.reset();
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, lua::State::closingTime * 3);
     EXPECT_TRUE(mentions(seen, "lamp no longer exists")) << seen;
 }

@@ -1,3 +1,4 @@
+#include "support/TempFolder.hpp"
 #include "tools/assetgen/src/AssetCatalog.hpp"
 #include "tools/assetgen/src/Composition.hpp"
 #include "tools/assetgen/src/Synthesizer.hpp"
@@ -49,9 +50,8 @@ TEST(CommittedOutputs, MusicHasTheLengthOfOneLoop) {
 }
 
 TEST(CommittedOutputs, WritingIntoAFolderMakesEveryFile) {
-    const auto folder = std::filesystem::temp_directory_path() / "assetgen_write_test";
-    std::filesystem::remove_all(folder);
-    assetgen::AssetCatalog::writeAll(folder);
+    const testsupport::TempFolder folder;
+    assetgen::AssetCatalog::writeAll(folder.path());
     for (const auto& asset : assetgen::AssetCatalog::textures()) {
         EXPECT_TRUE(std::filesystem::exists(folder / asset.path)) << asset.path;
     }
@@ -59,7 +59,6 @@ TEST(CommittedOutputs, WritingIntoAFolderMakesEveryFile) {
         EXPECT_TRUE(std::filesystem::exists(folder / path)) << path;
     }
     EXPECT_GT(std::filesystem::file_size(folder / assetgen::AssetCatalog::kMusicPath), 10000u);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

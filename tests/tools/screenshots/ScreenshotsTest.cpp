@@ -1,6 +1,6 @@
 // Runs the README's picture taker the way its build target does, into a scratch folder, and
 // looks at what it wrote: three pictures of the game, the night darker than the day but lit.
-#include "app/support/TempFolder.hpp"
+#include "support/TempFolder.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ Brightness measure(const sf::Image& image) {
 }
 
 TEST(Screenshots, TheToolTakesTheIslandByDayAndNightAndTheDungeon) {
-    const apptest::TempFolder out;
+    const testsupport::TempFolder out;
     const std::string command = quoted(TakeScript) + " " + quoted(SCREENSHOTS_TOOL) + " " +
                                 quoted(ORV_RUN_DIR "/data") + " " + quoted(GameFile) + " " +
                                 quoted(out.path().string());
