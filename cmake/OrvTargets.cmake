@@ -14,6 +14,10 @@ set(ORV_SANITIZER_FLAGS ${ORV_SANITIZE_KINDS} -fno-omit-frame-pointer -fno-sanit
 # resolves those pointers at link time.
 list(APPEND ORV_SANITIZER_FLAGS -O1 -g1)
 set(ORV_SANITIZER_LINK_FLAGS ${ORV_SANITIZE_KINDS} -no-pie)
+# CTest's limits stop a hung test; they leave room for a sanitized test that shares the machine
+# with a second run of the suite: at least three times what the slowest of each kind takes then.
+set(ORV_TEST_TIMEOUT 600)
+set(ORV_DISPLAY_TEST_TIMEOUT 1800)
 option(ORV_LIBFUZZER "Link the fuzz targets with clang's libFuzzer instead of the replay driver" OFF)
 if(ORV_LIBFUZZER)
     # Coverage for libFuzzer's guidance in all sanitized code.
@@ -94,7 +98,7 @@ function(orv_test NAME)
         orv_display_test(${NAME} $<TARGET_FILE:${NAME}>)
     else()
         gtest_discover_tests(${NAME} DISCOVERY_MODE PRE_TEST
-                             PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT 120)
+                             PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT ${ORV_TEST_TIMEOUT})
     endif()
 endfunction()
 
@@ -105,7 +109,7 @@ function(orv_display_test NAME)
     add_test(NAME ${NAME} COMMAND ${PROJECT_SOURCE_DIR}/tools/run-display-test.sh ${ARGN})
     # Mesa and X11 keep process-lifetime allocations that are not ours to chase.
     set_tests_properties(${NAME} PROPERTIES
-        ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300)
+        ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0" TIMEOUT ${ORV_DISPLAY_TEST_TIMEOUT})
 endfunction()
 
 # orv_benchmark(NAME [DISPLAY] [SMOKE args...])
@@ -128,7 +132,7 @@ function(orv_benchmark NAME)
             orv_display_test(${NAME}_smoke $<TARGET_FILE:${NAME}> ${B_SMOKE})
         else()
             add_test(NAME ${NAME}_smoke COMMAND ${NAME} ${B_SMOKE})
-            set_tests_properties(${NAME}_smoke PROPERTIES TIMEOUT 120)
+            set_tests_properties(${NAME}_smoke PROPERTIES TIMEOUT ${ORV_TEST_TIMEOUT})
         endif()
     endif()
 endfunction()
