@@ -205,6 +205,28 @@ TEST(GetTileIdAtPosition, ReadsTheCellUnderAPositionAndFailsOffTheMap) {
     }
 }
 
+// In a world made without the terrain and the clock they look up, nodes fail, each said once.
+TEST(NodeFaults, ANodeNeedingASystemItsWorldLacksFailsSaidOnce) {
+    Library library({{"main", treeText(R"(<Fallback><GetTileIdAtPosition positionXY="1;1" tileId="{tile}"/>
+                                                    <IdleFrameTime sec="1"/></Fallback>)")}});
+    orv::World world;
+    world.registerSystem<orv::PhysicsSystem>();
+    world.registerSystem<tarsk::AiSystem>();
+    world.initSystems();
+    auto agent = entityAt({0, 0}, ballBody());
+    addAi(*agent, std::make_unique<AiComponent>("main", *library));
+    agent->init();
+    world.addEntity(std::move(agent));
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(world.update(); world.update());
+    const auto fails = [&](const std::string& node, const std::string& system) {
+        return "behaviour tree \"main\" (" + library.folder.root.generic_string() + "/main.xml): node \"" +
+               node + "\": System does not exist. SystemName: " + system + "; the node fails\n";
+    };
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), fails("GetTileIdAtPosition", "tarsk::TerrainSystem") +
+                                                          fails("IdleFrameTime", "tarsk::TimeSystem"));
+}
+
 TEST(IsEntityRefValid, HoldsWhileTheEntityIsInTheOwnersWorld) {
     Scene scene(R"(<IsEntityRefValid entity="{someone}"/>)");
     EXPECT_EQ(scene.tick(), Status::FAILURE); // never written
