@@ -24,6 +24,11 @@ TEST(PositionNodes, SetAndGetTheOwnersPosition) {
     EXPECT_EQ(scene.blackboard().get<sf::Vector2f>("here"), sf::Vector2f(4, -1));
     EXPECT_EQ(of<orv::PhysicsComponent>(scene.agent)->getBody()->GetPosition(), b2Vec2(4, -1));
 
+    // Past the physics world's bound, the owner lands at its edge.
+    Scene far(R"(<debug_SetEntityToPosition position="2000000;50"/>)");
+    EXPECT_EQ(far.tick(), Status::SUCCESS);
+    EXPECT_EQ(positionOf(far.agent), sf::Vector2f(1e6f, 50));
+
     Scene missing(R"(<debug_SetEntityToPosition position="{nowhere}"/>)");
     testing::internal::CaptureStdout();
     EXPECT_EQ(missing.tick(), Status::FAILURE);
