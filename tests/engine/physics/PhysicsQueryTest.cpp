@@ -1,3 +1,4 @@
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/physics/PhysicsTestSupport.hpp"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,19 @@ TEST(PhysicsQueries, ARayNamesEveryEntityAlongItsWholeLength) {
     EXPECT_TRUE(w.physics->rayCast({0, 1}, {8, 1}, false).empty());
     EXPECT_TRUE(w.physics->rayCast({2, 0}, {2, 0}, false).empty());
     EXPECT_THROW(w.physics->rayCast({0, 0}, {INFINITY, 0}, false), std::runtime_error);
+}
+
+// Queries reaching past the bound look at the part within it. The slanted ray crosses the body
+// only along its own line: ends clamped one by one would turn it away.
+TEST(PhysicsQueries, AQueryPastTheBoundLooksWithinIt) {
+    PhysicsWorld w;
+    const orv::Entity* atEdge = w.add(ball({999999.5f, 0}, 0.5f, b2_staticBody));
+    EXPECT_EQ(w.physics->queryAABB({999990, -1, 20, 2}, true), Hits{atEdge});
+    EXPECT_TRUE(w.physics->queryAABB({1000001, -1, 5, 2}, true).empty());
+    EXPECT_EQ(w.physics->rayCast({999990, 0}, {3e38f, 0}, true), Hits{atEdge});
+    EXPECT_NO_THROW(w.physics->rayCast({-3e38f, 0}, {3e38f, 0}, true));
+    EXPECT_EQ(w.physics->rayCast({999990, 10}, {1000010, -10}, true), Hits{atEdge});
+    EXPECT_TRUE(w.physics->rayCast({1000001, -5}, {1000001, 5}, true).empty());
 }
 
 TEST(PhysicsQueries, ARayCanPassThroughSensors) {
