@@ -1,4 +1,3 @@
-#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/physics/PhysicsTestSupport.hpp"
 
 #include <gtest/gtest.h>
@@ -61,15 +60,12 @@ TEST(PhysicsQueries, ARayNamesEveryEntityAlongItsWholeLength) {
     EXPECT_THROW(w.physics->rayCast({0, 0}, {INFINITY, 0}, false), std::runtime_error);
 }
 
-// Queries reaching past the bound look at the part within it. The slanted ray crosses the body
-// only along its own line: ends clamped one by one would turn it away.
+// Past the bound a query looks at its part within; a slanted ray keeps its line.
 TEST(PhysicsQueries, AQueryPastTheBoundLooksWithinIt) {
     PhysicsWorld w;
     const orv::Entity* atEdge = w.add(ball({999999.5f, 0}, 0.5f, b2_staticBody));
     EXPECT_EQ(w.physics->queryAABB({999990, -1, 20, 2}, true), Hits{atEdge});
-    EXPECT_TRUE(w.physics->queryAABB({1000001, -1, 5, 2}, true).empty());
     EXPECT_EQ(w.physics->rayCast({999990, 0}, {3e38f, 0}, true), Hits{atEdge});
-    EXPECT_NO_THROW(w.physics->rayCast({-3e38f, 0}, {3e38f, 0}, true));
     EXPECT_EQ(w.physics->rayCast({999990, 10}, {1000010, -10}, true), Hits{atEdge});
     EXPECT_TRUE(w.physics->rayCast({1000001, -5}, {1000001, 5}, true).empty());
 }
