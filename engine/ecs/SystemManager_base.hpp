@@ -2,6 +2,7 @@
 
 #include "engine/common/Export.hpp"
 #include "engine/common/TypeName.hpp"
+#include "engine/ecs/MissingSystem.hpp"
 #include "engine/ecs/System_base.hpp"
 
 #include <algorithm>
@@ -83,11 +84,12 @@ public:
         initialised = true;
     }
 
+    // Throws MissingSystem when there is none.
     template <class T>
     T* getSystem() const {
         if (T* found = findSystem<T>())
             return found;
-        throw std::logic_error("System does not exist. SystemName: " + typeName<T>());
+        throw MissingSystem("System does not exist. SystemName: " + typeName<T>());
     }
 
     template <class T>

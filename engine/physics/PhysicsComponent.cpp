@@ -52,6 +52,21 @@ void checkSensorDefinition(const SensorBodyDefinition& definition) {
     checkBodyMass(definition.bodyDef, masses);
 }
 
+// A body the step carried past the bound stops there, as at a wall.
+void stopAtBound(b2Body& body) {
+    const b2Vec2 position = body.GetPosition();
+    const b2Vec2 within = clampToBound(position, "the body's position");
+    if (within == position)
+        return;
+    b2Vec2 velocity = body.GetLinearVelocity();
+    if (within.x != position.x)
+        velocity.x = 0.f;
+    if (within.y != position.y)
+        velocity.y = 0.f;
+    body.SetTransform(within, body.GetAngle());
+    body.SetLinearVelocity(velocity);
+}
+
 } // namespace
 
 struct PhysicsComponent::ContactSignals {
@@ -223,20 +238,20 @@ void PhysicsComponent::forgetSimulation() {
 void PhysicsComponent::syncTransformFromBody() {
     if (!body)
         return;
-    // A body at rest (every static one, every sleeper) has not moved since it was last copied;
-    // an awake one reports its place every step, moved or not, for whoever follows it.
-    if (!body->IsAwake())
+    // A body at rest (every static one, every sleeper) has not moved since it was last copied,
+    // unless it was held at the bound; an awake one reports its place every step, moved or not,
+    // for whoever follows it.
+    if (!body->IsAwake() && !heldAtBound)
         return;
+    heldAtBound = false;
+    stopAtBound(*body);
     FlagGuard guard(syncGuard);
     const b2Vec2& position = body->GetPosition();
     transformation->setPositionXY({position.x, position.y});
     transformation->setRotation(body->GetAngle() * 180.f / Pi);
 }
 
-void PhysicsComponent::checkMovable(float x, float y) const {
-    checkCoordinate({x, y}, "the entity's new position");
-    for (const SensorBody& sensor : sensors)
-        checkCoordinate({x + sensor.offset.x, y + sensor.offset.y}, "a sensor's new position");
+void PhysicsComponent::checkUnlocked() const {
     if (body->GetWorld()->IsLocked())
         throw std::logic_error("physics: bodies cannot be moved while the physics world is stepping");
 }
@@ -244,16 +259,23 @@ void PhysicsComponent::checkMovable(float x, float y) const {
 void PhysicsComponent::onPositionChanged(const sf::Vector3f& position) {
     if (!body)
         return;
-    checkMovable(position.x, position.y);
-    if (!syncGuard)
-        body->SetTransform({position.x, position.y}, body->GetAngle());
+    const b2Vec2 wanted(position.x, position.y);
+    const b2Vec2 target = clampToBound(wanted, "the entity's new position");
+    checkUnlocked();
+    if (!syncGuard) {
+        body->SetTransform(target, body->GetAngle());
+        // A place past the bound reaches the transformation with the next step.
+        heldAtBound = !(target == wanted);
+    }
     // Sensors follow also when the body itself wrote the position. One that is already there,
     // or within its slack, stays untouched: every moved sensor is paired anew with all it
     // overlaps at the next step.
     for (const SensorBody& sensor : sensors) {
-        const b2Vec2 target(position.x + sensor.offset.x, position.y + sensor.offset.y);
-        if ((target - sensor.body->GetPosition()).LengthSquared() > sensor.followSlack * sensor.followSlack)
-            sensor.body->SetTransform(target, sensor.body->GetAngle());
+        const b2Vec2 sensorTarget =
+            clampToBound(target + b2Vec2(sensor.offset.x, sensor.offset.y), "a sensor's new position");
+        if ((sensorTarget - sensor.body->GetPosition()).LengthSquared() >
+            sensor.followSlack * sensor.followSlack)
+            sensor.body->SetTransform(sensorTarget, sensor.body->GetAngle());
     }
 }
 
@@ -261,9 +283,8 @@ void PhysicsComponent::onRotationChanged(float degrees) {
     if (syncGuard || !body)
         return;
     const float radians = checkedRadians(degrees, "the entity's new rotation");
-    const b2Vec2 position = body->GetPosition();
-    checkMovable(position.x, position.y);
-    body->SetTransform(position, radians);
+    checkUnlocked();
+    body->SetTransform(body->GetPosition(), radians);
 }
 
 void PhysicsComponent::onScaleChanged(sf::Vector2f) {

@@ -28,7 +28,9 @@ class TransformationComponent;
 // The component holds only definitions; the physics system of the entity's world makes the
 // bodies when the entity arrives and destroys them when it leaves ("in simulation" between).
 // Body and transformation follow each other: moving the transformation moves the bodies, and
-// after every step the body's position and angle are copied into the transformation.
+// after every step the body's position and angle are copied into the transformation. No body
+// leaves the square of +-PhysicsLimits::maxCoordinate: one moved or carried past it stops at its
+// edge, and so does the transformation from the next step on.
 //
 // Every body carries its entity as user data, and every fixture this component as its own.
 // Contact signals fire from inside the Box2D step,
@@ -116,7 +118,7 @@ private:
                          const b2Body* otherBody);
     const SensorBody* findSensor(const b2Body* sensorBody) const;
     b2Body& requireBody(const b2Vec2& value, const char* what) const;
-    void checkMovable(float x, float y) const;
+    void checkUnlocked() const;
 
     void onPositionChanged(const sf::Vector3f& position);
     void onRotationChanged(float degrees);
@@ -130,6 +132,8 @@ private:
     std::vector<SensorBodyDefinition> sensorDefinitions;
     std::vector<SensorBody> sensors;
     bool syncGuard = false;
+    // The transformation was moved past the bound and waits for the body's place.
+    bool heldAtBound = false;
     b2Body* body = nullptr;
     u32 nextSensorIndex = 0;
     // Keyed by own sensor index: that sensor against another entity's main body / sensor j.

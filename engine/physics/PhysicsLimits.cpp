@@ -2,6 +2,7 @@
 
 #include "engine/common/Finite.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,13 @@ void checkCoordinate(float value, const char* what) {
 void checkCoordinate(const b2Vec2& point, const char* what) {
     checkCoordinate(point.x, what);
     checkCoordinate(point.y, what);
+}
+
+b2Vec2 clampToBound(const b2Vec2& point, const char* what) {
+    if (!isFinite(point))
+        throw std::runtime_error(std::string("physics: ") + what + " is not finite");
+    constexpr float limit = PhysicsLimits::maxCoordinate;
+    return {std::clamp(point.x, -limit, limit), std::clamp(point.y, -limit, limit)};
 }
 
 void checkAngleDegrees(float degrees, const char* what) {

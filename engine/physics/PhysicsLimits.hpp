@@ -32,6 +32,10 @@ void checkAngleRadians(float radians, const char* what);
 void checkMaterial(float value, const char* what);
 void checkMotion(const b2Vec2& value, const char* what);
 
+// Where a place found at run time (a move, a step, a query) is kept: each axis clamped to
+// +-maxCoordinate. A non-finite point still throws, as checkCoordinate does.
+b2Vec2 clampToBound(const b2Vec2& point, const char* what);
+
 // The radians Box2D gets for a rotation in degrees, checked as Box2D will see them.
 float checkedRadians(float degrees, const char* what);
 

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <unordered_set>
+#include <utility>
 
 namespace orv {
 
@@ -27,6 +29,33 @@ std::vector<const Entity*> entitiesOf(const std::vector<b2Body*>& bodies) {
     std::sort(entities.begin(), entities.end());
     entities.erase(std::unique(entities.begin(), entities.end()), entities.end());
     return entities;
+}
+
+// The part of a finite segment inside the bound's square, or nothing when it passes outside.
+// Worked in double, where no difference of two floats overflows.
+std::optional<std::pair<b2Vec2, b2Vec2>> clipToBound(sf::Vector2f from, sf::Vector2f to) {
+    const double limit = PhysicsLimits::maxCoordinate;
+    const double start[2] = {from.x, from.y};
+    const double span[2] = {double(to.x) - from.x, double(to.y) - from.y};
+    double enter = 0.0;
+    double leave = 1.0;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (span[axis] == 0.0) {
+            if (std::fabs(start[axis]) > limit)
+                return std::nullopt;
+            continue;
+        }
+        const double a = (-limit - start[axis]) / span[axis];
+        const double b = (limit - start[axis]) / span[axis];
+        enter = std::max(enter, std::min(a, b));
+        leave = std::min(leave, std::max(a, b));
+    }
+    if (enter > leave)
+        return std::nullopt;
+    const auto at = [&](double t) {
+        return clampToBound({float(start[0] + t * span[0]), float(start[1] + t * span[1])}, "the ray");
+    };
+    return std::pair{at(enter), at(leave)};
 }
 
 // Keeps the first exception of a loop that carries on past failures.
@@ -159,15 +188,19 @@ void PhysicsSystem::setTimeStep(sf::Time frameTime) {
 }
 
 std::vector<const Entity*> PhysicsSystem::queryAABB(sf::FloatRect rectangle, bool skipSensors) const {
-    const sf::Vector2f corner(rectangle.left, rectangle.top);
-    const sf::Vector2f opposite(rectangle.left + rectangle.width, rectangle.top + rectangle.height);
+    // Corners formed in float.
+    const b2Vec2 corner(rectangle.left, rectangle.top);
+    const b2Vec2 opposite(rectangle.left + rectangle.width, rectangle.top + rectangle.height);
     if (!isFinite(corner) || !isFinite(opposite))
         throw std::runtime_error("physics: the query rectangle is not finite");
-    checkCoordinate({corner.x, corner.y}, "the query rectangle");
-    checkCoordinate({opposite.x, opposite.y}, "the query rectangle");
+    const b2Vec2 lower = b2Min(corner, opposite);
+    const b2Vec2 upper = b2Max(corner, opposite);
+    constexpr float limit = PhysicsLimits::maxCoordinate;
+    if (lower.x > limit || lower.y > limit || upper.x < -limit || upper.y < -limit)
+        return {};
     b2AABB box;
-    box.lowerBound.Set(std::min(corner.x, opposite.x), std::min(corner.y, opposite.y));
-    box.upperBound.Set(std::max(corner.x, opposite.x), std::max(corner.y, opposite.y));
+    box.lowerBound = clampToBound(lower, "the query rectangle");
+    box.upperBound = clampToBound(upper, "the query rectangle");
     PhysicsAABBCallback callback(skipSensors);
     b2world.QueryAABB(&callback, box);
     return entitiesOf(callback.getBodies());
@@ -177,11 +210,10 @@ std::vector<const Entity*> PhysicsSystem::rayCast(sf::Vector2f from, sf::Vector2
                                                   bool skipSensors) const {
     if (!isFinite(from) || !isFinite(to))
         throw std::runtime_error("physics: the ray is not finite");
-    // Box2D forms the ray's direction and length in float.
-    checkCoordinate({from.x, from.y}, "the ray");
-    checkCoordinate({to.x, to.y}, "the ray");
-    const b2Vec2 p1(from.x, from.y);
-    const b2Vec2 p2(to.x, to.y);
+    const std::optional<std::pair<b2Vec2, b2Vec2>> clipped = clipToBound(from, to);
+    if (!clipped)
+        return {};
+    const auto [p1, p2] = *clipped;
     // The same float test Box2D asserts on: a ray of no length crosses nothing.
     if (!((p2 - p1).LengthSquared() > 0.f))
         return {};

@@ -56,7 +56,8 @@ public:
     const sf::Time& getStepTime() const { return timeStep; }
 
     // Entities with a fixture whose bounding box overlaps the rectangle (world units; a negative
-    // width or height extends it the other way). Each entity once, in pointer order.
+    // width or height extends it the other way). Each entity once, in pointer order. Both
+    // queries look only within +-PhysicsLimits::maxCoordinate; a non-finite one throws.
     std::vector<const Entity*> queryAABB(sf::FloatRect rectangle, bool skipSensors) const;
     // Entities with a fixture anywhere on the segment. Equal end points cross nothing.
     std::vector<const Entity*> rayCast(sf::Vector2f from, sf::Vector2f to, bool skipSensors) const;

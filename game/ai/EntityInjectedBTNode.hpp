@@ -16,8 +16,8 @@ namespace tarsk {
 // The common base of the game's nodes: a library node that also knows its owning entity, so
 // the AI component can hand every node of a tree its entity by one dynamic cast. A node that
 // cannot run because of content (an input it cannot use, a value that makes no sense, an entity
-// without a component it needs) fails, said once per tree, and the tree goes on as it does after
-// any failure. Faults of the program itself are thrown on.
+// without a component or a world without a system it needs) fails, said once per tree, and the
+// tree goes on as it does after any failure. Faults of the program itself are thrown on.
 template <class Base>
 requires std::same_as<Base, bt::SyncActionNode> || std::same_as<Base, bt::CoroActionNode> ||
     std::same_as<Base, bt::ActionNodeBase> || std::same_as<Base, bt::ConditionNode>

@@ -3,6 +3,7 @@
 #include "bt/Exceptions.hpp"
 #include "engine/ecs/Entity.hpp"
 #include "engine/ecs/MissingComponent.hpp"
+#include "engine/ecs/MissingSystem.hpp"
 #include "game/ai/AiComponent.hpp"
 #include "game/ai/UnusableNodeInput.hpp"
 
@@ -27,6 +28,7 @@ void EntityInjectedBTNode_base::reportFailure(const std::string& node, const std
 bool EntityInjectedBTNode_base::isContentFault(const std::exception& fault) {
     return dynamic_cast<const UnusableNodeInput*>(&fault) ||
            dynamic_cast<const orv::MissingComponent*>(&fault) ||
+           dynamic_cast<const orv::MissingSystem*>(&fault) ||
            dynamic_cast<const std::invalid_argument*>(&fault) ||
            dynamic_cast<const std::out_of_range*>(&fault) || dynamic_cast<const std::range_error*>(&fault) ||
            dynamic_cast<const nlohmann::json::exception*>(&fault) ||

@@ -27,8 +27,9 @@ protected:
     // Says once per tree why the named node fails (AiManager::reportTreeFault).
     void reportFailure(const std::string& node, const std::string& why) const;
     // Whether a fault comes from content: an input the node cannot use (UnusableNodeInput), a value
-    // that makes no sense (std::invalid_argument, range and JSON errors, bt::RuntimeError) or an
-    // entity that lacks a component (orv::MissingComponent). Others are faults of the program.
+    // that makes no sense (std::invalid_argument, range and JSON errors, bt::RuntimeError), an
+    // entity that lacks a component (orv::MissingComponent) or a world that lacks a system
+    // (orv::MissingSystem). Others are faults of the program.
     static bool isContentFault(const std::exception& fault);
     // Says once per tree why the named node fails for a content fault.
     void reportContentFault(const std::string& node, const std::exception& fault) const;

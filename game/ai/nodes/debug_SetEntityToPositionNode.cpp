@@ -13,13 +13,14 @@ bt::NodeStatus debug_SetEntityToPositionNode::tick() {
     const bt::Expected<sf::Vector2f> position = getInput<sf::Vector2f>("position");
     if (!position)
         throw UnusableNodeInput("missing required input [message]: " + position.error());
-    // A place beyond the physics world's limits is no place to put anyone.
+    // A place past the physics world's bound puts the owner at its edge; a non-finite one nowhere.
+    b2Vec2 place;
     try {
-        orv::checkCoordinate({position->x, position->y}, "the position");
+        place = orv::clampToBound({position->x, position->y}, "the position");
     } catch (const std::runtime_error& error) {
         throw UnusableNodeInput("input port \"position\" of node \"" + getName() + "\": " + error.what());
     }
-    requireOwner().getComponent<orv::TransformationComponent>()->setPositionXY(*position);
+    requireOwner().getComponent<orv::TransformationComponent>()->setPositionXY({place.x, place.y});
     return bt::NodeStatus::SUCCESS;
 }
 

@@ -6,7 +6,8 @@
 
 namespace tarsk {
 
-// Puts the owner at "position" at once. For debugging trees.
+// Puts the owner at "position" at once, held within the physics world's bound. For debugging
+// trees.
 class debug_SetEntityToPositionNode : public EntityInjectedBTNode<bt::SyncActionNode> {
 public:
     using EntityInjectedBTNode::EntityInjectedBTNode;

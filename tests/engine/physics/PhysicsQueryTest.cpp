@@ -60,6 +60,16 @@ TEST(PhysicsQueries, ARayNamesEveryEntityAlongItsWholeLength) {
     EXPECT_THROW(w.physics->rayCast({0, 0}, {INFINITY, 0}, false), std::runtime_error);
 }
 
+// Past the bound a query looks at its part within; a slanted ray keeps its line.
+TEST(PhysicsQueries, AQueryPastTheBoundLooksWithinIt) {
+    PhysicsWorld w;
+    const orv::Entity* atEdge = w.add(ball({999999.5f, 0}, 0.5f, b2_staticBody));
+    EXPECT_EQ(w.physics->queryAABB({999990, -1, 20, 2}, true), Hits{atEdge});
+    EXPECT_EQ(w.physics->rayCast({999990, 0}, {3e38f, 0}, true), Hits{atEdge});
+    EXPECT_EQ(w.physics->rayCast({999990, 10}, {1000010, -10}, true), Hits{atEdge});
+    EXPECT_TRUE(w.physics->rayCast({1000001, -5}, {1000001, 5}, true).empty());
+}
+
 TEST(PhysicsQueries, ARayCanPassThroughSensors) {
     Scene s;
     EXPECT_EQ(s.w.physics->rayCast({3, -5}, {3, 5}, false), Hits{s.sensorOnly});

@@ -52,6 +52,23 @@ TEST(DataTrees, EveryTreeRunsAFrog) {
     }
 }
 
+// A frog at the edge of the physics world bites a player there, knocking it against the edge.
+TEST(DataTrees, AFrogAtTheEdgeOfTheWorldBitesOn) {
+    GameLibrary library;
+    AiWorld w;
+    auto frogEntity = entityAt({999997.f, 8}, frogBody());
+    addFighter(*frogEntity, {});
+    addAi(*frogEntity, tarsk::AiComponent::fromJson({{"behavior", "frog"}}, library.manager));
+    w.add(std::move(frogEntity));
+    auto playerEntity = entityAt({999999.9f, 8}, ballBody());
+    addFighter(*playerEntity, {"PLAYER"});
+    const orv::Entity* player = w.add(std::move(playerEntity));
+    for (int frame = 0; frame < 60 * 10; ++frame)
+        ASSERT_NO_THROW(w.frame(sf::seconds(1.f / 60.f))) << "frame " << frame;
+    EXPECT_LT(of<tarsk::HealthComponent>(player)->getHealth(), 100.f);
+    EXPECT_EQ(positionOf(player).x, 1e6f);
+}
+
 // The frog's tree edited by hand, a node reading an entry that nothing writes: that node fails,
 // said once, and the frog goes on with the rest of its tree.
 TEST(DataTrees, ANodeReadingAnEntryThatNothingWritesFailsAndTheFrogGoesOn) {

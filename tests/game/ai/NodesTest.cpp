@@ -24,6 +24,10 @@ TEST(PositionNodes, SetAndGetTheOwnersPosition) {
     EXPECT_EQ(scene.blackboard().get<sf::Vector2f>("here"), sf::Vector2f(4, -1));
     EXPECT_EQ(of<orv::PhysicsComponent>(scene.agent)->getBody()->GetPosition(), b2Vec2(4, -1));
 
+    Scene far(R"(<debug_SetEntityToPosition position="2000000;50"/>)");
+    EXPECT_EQ(far.tick(), Status::SUCCESS);
+    EXPECT_EQ(positionOf(far.agent), sf::Vector2f(1e6f, 50));
+
     Scene missing(R"(<debug_SetEntityToPosition position="{nowhere}"/>)");
     testing::internal::CaptureStdout();
     EXPECT_EQ(missing.tick(), Status::FAILURE);
@@ -203,6 +207,25 @@ TEST(GetTileIdAtPosition, ReadsTheCellUnderAPositionAndFailsOffTheMap) {
         scene.blackboard().set("at", at);
         EXPECT_EQ(scene.tick(), Status::FAILURE) << at.x << ", " << at.y;
     }
+}
+
+// In a world made without the terrain it looks up, the node fails, said once.
+TEST(NodeFaults, ANodeNeedingASystemItsWorldLacksFailsSaidOnce) {
+    Library library({{"main", treeText(R"(<GetTileIdAtPosition positionXY="1;1" tileId="{tile}"/>)")}});
+    orv::World world;
+    world.registerSystem<orv::PhysicsSystem>();
+    world.registerSystem<tarsk::AiSystem>();
+    world.initSystems();
+    auto agent = entityAt({0, 0}, ballBody());
+    addAi(*agent, std::make_unique<AiComponent>("main", *library));
+    agent->init();
+    world.addEntity(std::move(agent));
+    testing::internal::CaptureStdout();
+    EXPECT_NO_THROW(world.update(); world.update());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "behaviour tree \"main\" (" + library.folder.root.generic_string() +
+                  "/main.xml): node \"GetTileIdAtPosition\": System does not exist. SystemName: "
+                  "tarsk::TerrainSystem; the node fails\n");
 }
 
 TEST(IsEntityRefValid, HoldsWhileTheEntityIsInTheOwnersWorld) {
