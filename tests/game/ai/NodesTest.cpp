@@ -223,7 +223,7 @@ TEST(NodeFaults, ANodeNeedingASystemItsWorldLacksFailsSaidOnce) {
     testing::internal::CaptureStdout();
     EXPECT_NO_THROW(world.update(); world.update());
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "behaviour tree \"main\" (" + library.folder.root.generic_string() +
+              "behaviour tree \"main\" (" + library.folder.path().generic_string() +
                   "/main.xml): node \"GetTileIdAtPosition\": System does not exist. SystemName: "
                   "tarsk::TerrainSystem; the node fails\n");
 }
