@@ -12,6 +12,7 @@
 #include "engine/ecs/WorldContainer.hpp"
 #include "engine/persistence/PersistenceComponent.hpp"
 #include "engine/physics/PhysicsComponent.hpp"
+#include "engine/physics/PhysicsLimits.hpp"
 #include "engine/transform/TransformationComponent.hpp"
 #include "game/actions/ActionManager.hpp"
 #include "game/camera/CameraComponent.hpp"
@@ -223,7 +224,10 @@ void ActivePlayerGameState::travel() {
     sf::Vector2f portal{0.f, 0.f};
     if (const LocalPortalSystem* portals = target->getWorld()->findSystem<LocalPortalSystem>())
         portal = portals->findPortal(travelPortal);
-    const sf::Vector2f arrival{portal.x, portal.y + ArrivalOffsetY};
+    // Below a portal at the world's edge the arrival stops at the edge, as any body does.
+    const b2Vec2 below =
+        orv::clampToBound({portal.x, portal.y + ArrivalOffsetY}, "the portal's arrival point");
+    const sf::Vector2f arrival{below.x, below.y};
 
     auto* transform = player->getComponent<orv::TransformationComponent>();
     worlds.moveEntityWithCallback(travelWorld, player,

@@ -173,6 +173,17 @@ TEST_F(ActivePlayer, ThePortalTouchedLastTakesThePlayerAndCameraAcross) {
     EXPECT_TRUE(savegame.data["Missions_Data"].is_object());
 }
 
+TEST_F(ActivePlayer, APortalAtTheWorldsEdgeSetsThePlayerDownAtTheEdge) {
+    const orv::Entity* toEdge = addPortal(0, 1, {3.f, 3.f}, {1, 7}, true);
+    addPortal(1, 7, {4.f, 1e6f}, {0, 1}, true);
+    start();
+    player().getComponent<orv::PhysicsComponent>()->contactBegin.emit(toEdge);
+    harness->frame();
+    EXPECT_EQ(player().getWorld(), &world(1));
+    EXPECT_EQ(player().getComponent<orv::TransformationComponent>()->getPositionXY(),
+              sf::Vector2f(4.f, 1e6f));
+}
+
 TEST_F(ActivePlayer, APortalIntoAMissingWorldLeavesThePlayerWhereItIs) {
     const orv::Entity* broken = addPortal(0, 1, {3.f, 3.f}, {5, 1}, true);
     start();
