@@ -90,10 +90,11 @@ void readInPieces(lua_State* L) {
     lua_replace(L, 1);
 }
 
-// Calls the original loader (upvalue 1) with the mode argument (at upvalue 2's index) forced to
-// text. Arguments after the mode keep their presence: "load" tells a nil environment from none.
+// load(chunk [, name [, mode [, env]]]) through the original (upvalue 1), the mode forced to
+// text and the chunk handed over in pieces. An environment keeps its presence: load tells a nil
+// environment from none.
 int loadAsText(lua_State* L) {
-    const int modeIndex = static_cast<int>(lua_tointeger(L, lua_upvalueindex(2)));
+    constexpr int modeIndex = 3;
     // Checked before the arguments are filled up, so the message is Lua's own.
     if (const int type = lua_type(L, 1); type != LUA_TSTRING && type != LUA_TNUMBER)
         luaL_checktype(L, 1, LUA_TFUNCTION);
@@ -163,16 +164,6 @@ int doTextFile(lua_State* L) {
     return lua_gettop(L) - 1;
 }
 
-void wrapLoader(lua_State* L, const char* name, int modeIndex) {
-    if (lua_getglobal(L, name) != LUA_TFUNCTION) {
-        lua_pop(L, 1);
-        return;
-    }
-    lua_pushinteger(L, modeIndex);
-    lua_pushcclosure(L, &loadAsText, 2);
-    lua_setglobal(L, name);
-}
-
 } // namespace
 
 int loadTextInPieces(lua_State* L, std::string_view text, const char* chunkName) {
@@ -181,7 +172,12 @@ int loadTextInPieces(lua_State* L, std::string_view text, const char* chunkName)
 }
 
 int restrictLoadersToText(lua_State* L) {
-    wrapLoader(L, "load", 3);
+    if (lua_getglobal(L, "load") == LUA_TFUNCTION) {
+        lua_pushcclosure(L, &loadAsText, 1);
+        lua_setglobal(L, "load");
+    } else {
+        lua_pop(L, 1);
+    }
     lua_pushcfunction(L, &loadTextFileChunk);
     lua_setglobal(L, "loadfile");
     lua_pushcfunction(L, &doTextFile);
